@@ -1,0 +1,37 @@
+#include "reader/contesto_lettura.h"
+
+namespace compattatore {
+
+contesto_lettura::contesto_lettura(scenario& store, std::string nome, std::string contenuto)
+    : s(store), nome_file(std::move(nome)), campi(std::move(contenuto)) {}
+
+const std::string& contesto_lettura::leggi_parola() {
+  s.riga = campi.leggi_testo();
+  luogo_riga = campi.luogo();
+  return s.riga;
+}
+
+void contesto_lettura::annota_luogo() {
+  s.luogo_errore = {nome_file, luogo_riga.riga, luogo_riga.colonna,
+                    campi.testo_riga(luogo_riga.riga), ""};
+}
+
+void contesto_lettura::rifiuta(int codice) {
+  s.registra_stato(codice);
+  annota_luogo();
+}
+
+void contesto_lettura::rifiuta(int codice, std::int32_t posizione) {
+  s.registra_stato(codice, posizione);
+  annota_luogo();
+}
+
+std::int64_t indice_cella(std::int64_t posizione, double scarto) {
+  return arrotonda(static_cast<double>(posizione) / 50.0 + scarto);
+}
+
+bool oltre_percorso(const scenario& s, std::int64_t posizione, std::int64_t margine) {
+  return static_cast<double>(posizione + margine) / 50.0 > static_cast<double>(s.fine_percorso);
+}
+
+}  // namespace compattatore
