@@ -12,7 +12,7 @@ esito_compattazione memorizza_percorso(scenario& s, std::int32_t j,
                                        const std::filesystem::path& cartella_dati) {
   s.con_profilo = j;
   s.codice_errore = 0;
-  s.luogo_errore = {};
+  s.stati_registrati.clear();
   s.azzera_voci();
   // A store used for an earlier compaction must not lend its route to this one.
   s.percorso.clear();

@@ -13,7 +13,9 @@
 namespace compattatore {
 namespace {
 
-std::string motivo_di_sistema(int numero) { return std::strerror(numero); }
+std::string motivo_di_sistema(int numero) {
+  return std::strerror(numero);
+}
 
 // Writes all bytes, going on after a short write; false with errno set on failure.
 bool scrivi_tutto(int fd, std::string_view contenuto) {
@@ -41,7 +43,8 @@ errore_file::errore_file(const std::filesystem::path& file, const std::string& a
     : std::runtime_error("cannot " + azione + " " + file.string() + ": " + motivo), file_(file) {}
 
 void sostituisci_file(const std::filesystem::path& file, std::string_view contenuto) {
-  std::string modello = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+  std::string modello =
+      (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
   std::vector<char> nome(modello.begin(), modello.end());
   nome.push_back('\0');
   int fd = ::mkstemp(nome.data());

@@ -23,7 +23,7 @@ void Form1::Form_Load() {
     dati_rallentamenti(dati, cartella_);
     dati_scheda(dati, cartella_);
     memorizza_percorso(1);
-    stato_uscita = esito_finale();
+    stato_uscita = concludi_corsa(dati, dati_scritti_, piattaforma_);
   } catch (const programma_terminato& fine) {
     stato_uscita = fine.stato_uscita();
   } catch (const errore_file& e) {
@@ -42,22 +42,6 @@ void Form1::memorizza_percorso(std::int32_t j) {
 void Form1::errore(const std::string& a) {
   piattaforma_.mostra_avviso(" Errore n. " + a);
   throw programma_terminato(uscita_riga_rifiutata);
-}
-
-int Form1::esito_finale() {
-  // The data files are written whatever status the reader left, as the
-  // simulator's users expect; the status still decides how the run ends, so
-  // that a refused row is never reported as success.
-  if (!dati_scritti_) {
-    std::string motivo = dati.codice_errore != 0 ? descrivi_stato(dati) : "no route cells";
-    piattaforma_.segnala("no data file written: " + motivo);
-    return uscita_riga_rifiutata;
-  }
-  if (dati.codice_errore != 0) {
-    piattaforma_.segnala(descrivi_stato(dati));
-    return uscita_riga_rifiutata;
-  }
-  return uscita_riuscita;
 }
 
 }  // namespace compattatore

@@ -44,9 +44,6 @@ class Form1 {
   scenario dati;
 
  private:
-  // Tells the user how the compaction ended and returns the exit status.
-  int esito_finale();
-
   piattaforma& piattaforma_;
   std::filesystem::path cartella_;
   bool dati_scritti_ = false;

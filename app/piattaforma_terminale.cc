@@ -27,6 +27,8 @@ std::filesystem::path piattaforma_terminale::cartella_programma() const {
   return eseguibile.parent_path();
 }
 
-void piattaforma_terminale::termina(int stato_uscita) { stato_uscita_ = stato_uscita; }
+void piattaforma_terminale::termina(int stato_uscita) {
+  stato_uscita_ = stato_uscita;
+}
 
 }  // namespace compattatore

@@ -5,7 +5,9 @@
 
 namespace compattatore {
 
-tabella_righe righe_note() { return tabella_righe({}); }
+tabella_righe righe_note() {
+  return tabella_righe({});
+}
 
 void dati_note(const scenario& s, const std::filesystem::path& cartella) {
   sostituisci_file(file_note(cartella, s), righe_note().testo());

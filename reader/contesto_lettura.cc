@@ -12,8 +12,8 @@ const std::string& contesto_lettura::leggi_parola() {
 }
 
 void contesto_lettura::annota_luogo() {
-  s.luogo_errore = {nome_file, luogo_riga.riga, luogo_riga.colonna,
-                    campi.testo_riga(luogo_riga.riga), ""};
+  s.luogo_errore() = {nome_file, luogo_riga.riga, luogo_riga.colonna,
+                      campi.testo_riga(luogo_riga.riga), ""};
 }
 
 void contesto_lettura::rifiuta(int codice) {

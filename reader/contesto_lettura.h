@@ -15,9 +15,9 @@ namespace compattatore {
 
 // How a row handler leaves the reading.
 enum class esito_riga {
-  continua,       // next candidate field
-  fine_ciclo,     // a row beyond the route: the rows of this script end normally
-  fine_lettura,   // a refused row: the reader stops at once
+  continua,      // next candidate field
+  fine_ciclo,    // a row beyond the route: the rows of this script end normally
+  fine_lettura,  // a refused row: the reader stops at once
 };
 
 // A run-time failure inside a row (a value that does not fit where it must

@@ -13,8 +13,8 @@ namespace {
 std::int16_t valore_16(std::int64_t valore, const char* nome) {
   if (valore < std::numeric_limits<std::int16_t>::min() ||
       valore > std::numeric_limits<std::int16_t>::max())
-    throw guasto_lettura(std::string("the board's ") + nome + " value " +
-                         std::to_string(valore) + " does not fit 16 bits");
+    throw guasto_lettura(std::string("the board's ") + nome + " value " + std::to_string(valore) +
+                         " does not fit 16 bits");
   return static_cast<std::int16_t>(valore);
 }
 
@@ -35,8 +35,7 @@ bool fuori_percorso(contesto_lettura& c, std::int32_t posizione, std::int64_t in
 void memo_montagna(scenario& s, std::int32_t& inizio, std::int32_t& fine, std::int32_t& tipo) {
   bool con_segni = tipo > 10;
   if (con_segni) tipo -= 10;
-  if (s.numero_montagne >= massimo_montagne)
-    throw guasto_lettura("more than 80 mountain rows");
+  if (s.numero_montagne >= massimo_montagne) throw guasto_lettura("more than 80 mountain rows");
   std::int32_t n = ++s.numero_montagne;
   s.inizio_montagna[static_cast<std::size_t>(n)] = inizio;
   s.fine_montagna[static_cast<std::size_t>(n)] = fine;

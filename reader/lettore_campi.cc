@@ -6,14 +6,20 @@
 namespace compattatore {
 namespace {
 
-bool spazio(char c) { return c == ' ' || c == '\t'; }
-bool fine_riga(char c) { return c == '\r' || c == '\n'; }
+bool spazio(char c) {
+  return c == ' ' || c == '\t';
+}
+bool fine_riga(char c) {
+  return c == '\r' || c == '\n';
+}
 
 }  // namespace
 
 lettore_campi::lettore_campi(std::string contenuto) : testo_(std::move(contenuto)) {}
 
-bool lettore_campi::a_fine_riga() const { return pos_ < testo_.size() && fine_riga(testo_[pos_]); }
+bool lettore_campi::a_fine_riga() const {
+  return pos_ < testo_.size() && fine_riga(testo_[pos_]);
+}
 
 void lettore_campi::consuma_fine_riga() {
   // CR LF, a lone LF or a lone CR all end a line.

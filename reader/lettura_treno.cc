@@ -17,7 +17,9 @@ std::uint8_t valore_velocita(std::int32_t velocita) {
   return static_cast<std::uint8_t>(quinto);
 }
 
-std::uint8_t valore_aderenza(std::int32_t aderenza) { return static_cast<std::uint8_t>(aderenza); }
+std::uint8_t valore_aderenza(std::int32_t aderenza) {
+  return static_cast<std::uint8_t>(aderenza);
+}
 
 // Writes the value of the previous row into the cells from the fill point
 // on, up to the cell before n, at least one cell. The fill stops at `ultima`.
@@ -65,9 +67,8 @@ void completa_treno(contesto_lettura& c) {
   riempi(c.indice_velocita, coda, s.fine_percorso, [&](std::int32_t i) {
     s.cella_in(i).velocita_limite = valore_velocita(c.velocita_precedente);
   });
-  riempi(c.indice_aderenza, coda, s.fine_percorso, [&](std::int32_t i) {
-    s.cella_in(i).aderenza = valore_aderenza(c.aderenza_precedente);
-  });
+  riempi(c.indice_aderenza, coda, s.fine_percorso,
+         [&](std::int32_t i) { s.cella_in(i).aderenza = valore_aderenza(c.aderenza_precedente); });
 }
 
 }  // namespace compattatore

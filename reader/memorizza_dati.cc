@@ -26,14 +26,12 @@ struct lettura {
     return *aperto;
   }
 
-  // Closes the line script, deletes it and records a status of the
-  // general section, which has no position.
-  void ferma_linea(int codice) {
+  // Closes the line script, deletes it and records a status that belongs
+  // to the script as a whole rather than to one of its rows.
+  void ferma_linea(int codice, const std::string& dettaglio = "") {
     elimina_se_esiste(file_linea);
-    if (aperto)
-      aperto->rifiuta(codice);
-    else
-      s.registra_stato(codice);
+    s.registra_stato(codice);
+    s.luogo_errore() = {file_linea.filename().string(), 0, 0, "", dettaglio};
   }
 };
 
@@ -111,8 +109,7 @@ void annota_progressive(lettura& l, const std::array<luogo_campo, 3>& luoghi) {
     if (da < 0 || luoghi[static_cast<std::size_t>(da)].riga == 0) continue;
     const luogo_campo& luogo = luoghi[static_cast<std::size_t>(da)];
     l.luoghi_progressive[static_cast<std::size_t>(n)] = {
-        l.aperto->nome_file, luogo.riga, luogo.colonna, l.aperto->campi.testo_riga(luogo.riga),
-        ""};
+        l.aperto->nome_file, luogo.riga, luogo.colonna, l.aperto->campi.testo_riga(luogo.riga), ""};
   }
 }
 
@@ -122,7 +119,7 @@ bool leggi_linea(lettura& l) {
   std::optional<std::string> contenuto = leggi_file(l.file_linea);
   if (!contenuto) {
     s.registra_stato(stato_linea_mancante);
-    s.luogo_errore = {l.file_linea.filename().string(), 0, 0, "", ""};
+    s.luogo_errore() = {l.file_linea.filename().string(), 0, 0, "", ""};
     return false;
   }
   contesto_lettura& c = l.apri(l.file_linea, std::move(*contenuto));
@@ -136,8 +133,6 @@ bool leggi_linea(lettura& l) {
   }
   if (!trovato) {
     l.ferma_linea(stato_generale_mancante);
-    s.luogo_errore.riga = s.luogo_errore.colonna = 0;
-    s.luogo_errore.testo_riga.clear();
     return false;
   }
 
@@ -145,10 +140,7 @@ bool leggi_linea(lettura& l) {
   if (!leggi_sezione_generale(l, luoghi)) return false;
   if (!s.percorso_dimensionato()) {
     // Nothing can be placed on a line of unknown length.
-    l.ferma_linea(stato_lunghezza_percorso);
-    s.luogo_errore.riga = s.luogo_errore.colonna = 0;
-    s.luogo_errore.testo_riga.clear();
-    s.luogo_errore.dettaglio = "no \"lunghezza percorso\" row";
+    l.ferma_linea(stato_lunghezza_percorso, "no \"lunghezza percorso\" row");
     return false;
   }
   annota_progressive(l, luoghi);
@@ -213,7 +205,7 @@ void controlla_progressive(lettura& l) {
     const voce& v = l.s.voci[static_cast<std::size_t>(voce_progressiva_tre + n)];
     if (v.valore_a % 50 != 0 || v.valore_b % 50 != 0) {
       l.s.registra_stato(stato_progressiva_non_multipla);
-      l.s.luogo_errore = l.luoghi_progressive[static_cast<std::size_t>(n)];
+      l.s.luogo_errore() = l.luoghi_progressive[static_cast<std::size_t>(n)];
       return;
     }
   }
@@ -225,7 +217,6 @@ void leggi_treno(lettura& l) {
   std::optional<std::string> contenuto = leggi_file(l.file_treno);
   if (!contenuto) {
     l.aperto.reset();
-    l.s.luogo_errore = {l.file_treno.filename().string(), 0, 0, "", ""};
     throw guasto_lettura("the train script is missing");
   }
   const std::int32_t voce_cartello = l.aperto->voce_cartello;
@@ -233,8 +224,7 @@ void leggi_treno(lettura& l) {
   c.voce_cartello = voce_cartello;
 
   bool trovato = false;
-  while (!trovato && !c.campi.fine())
-    trovato = contiene_senza_caso(c.leggi_parola(), "[generale]");
+  while (!trovato && !c.campi.fine()) trovato = contiene_senza_caso(c.leggi_parola(), "[generale]");
   esito_riga esito = trovato ? leggi_righe_treno(c) : esito_riga::fine_ciclo;
   elimina_se_esiste(l.file_treno);
   if (esito == esito_riga::fine_lettura) return;
@@ -261,8 +251,11 @@ void memorizza_dati(scenario& s, const std::filesystem::path& cartella) {
       const auto* lettura_fallita = dynamic_cast<const errore_lettura*>(&guasto);
       if (lettura_fallita) l.aperto->luogo_riga = lettura_fallita->luogo();
       l.aperto->annota_luogo();
+    } else {
+      // Only the train script fails before it is open.
+      s.luogo_errore().file = l.file_treno.filename().string();
     }
-    s.luogo_errore.dettaglio = guasto.what();
+    s.luogo_errore().dettaglio = guasto.what();
   }
 }
 

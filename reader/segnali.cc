@@ -7,7 +7,9 @@
 namespace compattatore {
 namespace {
 
-std::int16_t basso_16(std::int64_t valore) { return static_cast<std::int16_t>(valore); }
+std::int16_t basso_16(std::int64_t valore) {
+  return static_cast<std::int16_t>(valore);
+}
 
 constexpr std::int32_t inizio_avvisi = 1500;  // slowdowns from here on get a warning
 constexpr std::int32_t anticipo_avviso = 1200;
@@ -25,9 +27,9 @@ bool celle_libere(const scenario& s, std::initializer_list<std::int64_t> indici)
 esito_riga dopo_memo(contesto_lettura& c, int stato_prima, std::int32_t posizione) {
   if (c.s.codice_errore <= 0) return esito_riga::continua;
   if (c.s.codice_errore == stato_prima) {
-    c.s.posizione_errore = posizione;
-    c.s.luogo_errore.dettaglio = "the train script was read up to line " +
-                                 std::to_string(c.luogo_riga.riga) + " of " + c.nome_file;
+    c.s.registra_posizione(posizione);
+    c.s.luogo_errore().dettaglio = "the train script was read up to line " +
+                                   std::to_string(c.luogo_riga.riga) + " of " + c.nome_file;
   } else {
     c.rifiuta(c.s.codice_errore, posizione);
   }

@@ -10,10 +10,16 @@ namespace {
 
 constexpr int primo_tipo_senza_celle = 25;
 
-bool tipo_con_fermata(int tipo) { return tipo < primo_tipo_senza_celle; }
-bool tipo_con_preavvisi(int tipo) { return tipo_con_fermata(tipo) && tipo != 5 && tipo != 6; }
+bool tipo_con_fermata(int tipo) {
+  return tipo < primo_tipo_senza_celle;
+}
+bool tipo_con_preavvisi(int tipo) {
+  return tipo_con_fermata(tipo) && tipo != 5 && tipo != 6;
+}
 
-std::int32_t a_32_bit(std::int64_t valore) { return static_cast<std::int32_t>(valore); }
+std::int32_t a_32_bit(std::int64_t valore) {
+  return static_cast<std::int32_t>(valore);
+}
 
 // Start and end of the station area; types 5 to 8 lose the area-extension flag.
 void area_stazione(voce& v, std::int32_t lunghezza) {
@@ -53,8 +59,8 @@ void leggi_colonne(lettore_campi& campi, voce& v) {
   std::int64_t secondi = campi.leggi_int32();
   // The time of day in seconds; like the simulator's own clock it is kept
   // in 32 bits, whatever the columns hold.
-  v.valore_d = static_cast<std::int32_t>(
-      static_cast<std::uint32_t>((ore * 60 + minuti) * 60 + secondi));
+  v.valore_d =
+      static_cast<std::int32_t>(static_cast<std::uint32_t>((ore * 60 + minuti) * 60 + secondi));
   v.testo = campi.leggi_testo();
 }
 

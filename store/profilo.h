@@ -24,7 +24,10 @@ class profilo_tracciato {
  public:
   // Metres 0 to ultimo_metro, every element empty.
   void crea(std::int32_t ultimo_metro);
-  void libera() { elementi_.clear(); metri_ = 0; }
+  void libera() {
+    elementi_.clear();
+    metri_ = 0;
+  }
   bool allocato() const { return metri_ > 0; }
   std::int32_t metri() const { return metri_; }  // ultimo_metro + 1
 

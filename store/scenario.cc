@@ -33,11 +33,20 @@ void scenario::dimensiona(std::int32_t l) {
   if (con_profilo != 0) profilo.crea(fine_profilo);
 }
 
-void scenario::registra_stato(int codice) { codice_errore = codice; }
+void scenario::registra_stato(int codice) {
+  codice_errore = codice;
+  stati_registrati.push_back({codice, std::nullopt, {}});
+}
 
 void scenario::registra_stato(int codice, std::int32_t posizione) {
   codice_errore = codice;
   posizione_errore = posizione;
+  stati_registrati.push_back({codice, posizione, {}});
+}
+
+void scenario::registra_posizione(std::int32_t posizione) {
+  posizione_errore = posizione;
+  stati_registrati.back().posizione = posizione;
 }
 
 }  // namespace compattatore

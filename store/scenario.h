@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,14 @@ struct luogo_stato {
   std::string dettaglio;   // what exactly failed, for a read error
 };
 
+// One status as it was recorded, for reports: codice_errore and
+// posizione_errore only keep the last one.
+struct stato_registrato {
+  int codice = 0;
+  std::optional<std::int32_t> posizione;  // only where the setter had one
+  luogo_stato luogo;
+};
+
 struct scenario {
   std::string nome_linea;
   std::string numero_treno;
@@ -47,7 +56,8 @@ struct scenario {
   std::int32_t codice_errore = 0;
   std::int32_t posizione_errore = 0;
 
-  luogo_stato luogo_errore;
+  // Every status recorded since the last compaction started, oldest first.
+  std::vector<stato_registrato> stati_registrati;
 
   bool percorso_dimensionato() const { return !percorso.empty(); }
   bool cella_esiste(std::int64_t indice) const {
@@ -67,6 +77,10 @@ struct scenario {
   // Records a status; the position only where the setter has one.
   void registra_stato(int codice);
   void registra_stato(int codice, std::int32_t posizione);
+  // Gives the status recorded last a position of its own.
+  void registra_posizione(std::int32_t posizione);
+  // The place of the status recorded last. Requires one.
+  luogo_stato& luogo_errore() { return stati_registrati.back().luogo; }
 };
 
 // Nearest whole number, halves to the even one, of a value computed in double.

@@ -1,5 +1,7 @@
 // The crew documents: fixed blank forms, written whole over earlier files.
 
+#include "documents/documenti.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +9,6 @@
 
 #include "app/file_sicuro.h"
 #include "app/nomi_file.h"
-#include "documents/documenti.h"
 #include "tests/cartella_temporanea.h"
 
 namespace compattatore {
@@ -45,7 +46,9 @@ TEST(TabellaRighe, RefusesMoreLinesThanSlotsBeforeTheMarker) {
   EXPECT_THROW(tabella_righe(std::vector<std::string>(1001, "x")), std::length_error);
 }
 
-TEST(Documenti, NotesAreEmpty) { EXPECT_EQ(righe_note().testo(), ""); }
+TEST(Documenti, NotesAreEmpty) {
+  EXPECT_EQ(righe_note().testo(), "");
+}
 
 TEST(Documenti, TrainSheetShape) {
   const std::string testo = righe_scheda_treno().testo();

@@ -14,8 +14,8 @@ std::string montagne(const scenario& s, int da, int a) {
   for (int i = da; i <= a; ++i) {
     if (i < a && s.cella_in(i + 1).tipo_montagna == s.cella_in(i).tipo_montagna) continue;
     if (s.cella_in(i).tipo_montagna != 0)
-      testo += (testo.empty() ? "" : " ") + std::to_string(inizio) + "-" + std::to_string(i) +
-               ":" + std::to_string(s.cella_in(i).tipo_montagna);
+      testo += (testo.empty() ? "" : " ") + std::to_string(inizio) + "-" + std::to_string(i) + ":" +
+               std::to_string(s.cella_in(i).tipo_montagna);
     inizio = i + 1;
   }
   return testo;
@@ -36,8 +36,7 @@ TEST(ElementiLinea, BuiltInMountains) {
   scenario s = leggi_copioni(copione_linea(elementi), copione_treno()).s;
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(s.numero_montagne, 5);
-  EXPECT_EQ(montagne(s, 0, 1980),
-            "20-29:2 692-705:1 848-867:2 1552-1631:2 1688-1732:1");
+  EXPECT_EQ(montagne(s, 0, 1980), "20-29:2 692-705:1 848-867:2 1552-1631:2 1688-1732:1");
   EXPECT_EQ(segni(s, 0, 1980),
             "23 27 851 855 859 863 867 1691 1695 1699 1703 1707 1711 1715 1719 1723 1727 1731");
   EXPECT_EQ(s.inizio_montagna[5], 84400);
@@ -46,12 +45,15 @@ TEST(ElementiLinea, BuiltInMountains) {
 }
 
 TEST(ElementiLinea, MountainsCloseTogetherJoin) {
-  scenario s = leggi_copioni(copione_linea("montagna, 1000, 1500, 2\r\nmontagna, 1650, 2000, 14\r\n"),
-                             copione_treno()).s;
+  scenario s =
+      leggi_copioni(copione_linea("montagna, 1000, 1500, 2\r\nmontagna, 1650, 2000, 14\r\n"),
+                    copione_treno())
+          .s;
   EXPECT_EQ(montagne(s, 0, 100), "20-29:2 33-39:3");
   EXPECT_EQ(segni(s, 0, 100), "36") << "a joined mountain keeps its markers";
   s = leggi_copioni(copione_linea("montagna, 1000, 1500, 2\r\nmontagna, 1651, 2000, 4\r\n"),
-                    copione_treno()).s;
+                    copione_treno())
+          .s;
   EXPECT_EQ(montagne(s, 0, 100), "20-29:2 33-39:4");
   // A mountain covering no cell is still counted.
   s = leggi_copioni(copione_linea("montagna, 1000, 1000, 2\r\n"), copione_treno()).s;
@@ -68,8 +70,9 @@ TEST(ElementiLinea, MountainsOutsideTheRouteOrTooMany) {
   EXPECT_EQ(s.codice_errore, 15);
   EXPECT_EQ(s.posizione_errore, -500);
   std::string ottantuno;
-  for (int n = 0; n < 81; ++n) ottantuno += "montagna, " + std::to_string(n * 1000) + ", " +
-                                            std::to_string(n * 1000 + 100) + ", 1\r\n";
+  for (int n = 0; n < 81; ++n)
+    ottantuno +=
+        "montagna, " + std::to_string(n * 1000) + ", " + std::to_string(n * 1000 + 100) + ", 1\r\n";
   lettura_prova esito = leggi_copioni(copione_linea(ottantuno), copione_treno());
   EXPECT_EQ(esito.s.codice_errore, 25);
   EXPECT_EQ(esito.s.numero_montagne, 80);
@@ -116,8 +119,9 @@ TEST(ElementiLinea, BoardStatuses) {
 }
 
 TEST(ElementiLinea, BoardOrSignTakesAMountainMarker) {
-  std::string elementi = righe({"montagna, 1000, 1500, 12", "indicatori_vmax, 1100, 80, , , , , , ,",
-                                "cartello indicatore, 1300, PIANA"});
+  std::string elementi =
+      righe({"montagna, 1000, 1500, 12", "indicatori_vmax, 1100, 80, , , , , , ,",
+             "cartello indicatore, 1300, PIANA"});
   scenario s = leggi_copioni(copione_linea(elementi), copione_treno()).s;
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(descrivi_celle(s, 20, 29), "23:t6,1600,0,0,0 27:t14,80,0,0,0");
@@ -125,13 +129,33 @@ TEST(ElementiLinea, BoardOrSignTakesAMountainMarker) {
 }
 
 TEST(ElementiLinea, SignsTakeItemRowsDownward) {
-  std::string elementi = righe({"cartello indicatore, 2000, PIAN DI SOTTO",
-                                "CARTELLO INDICATIVO, 4000, S. ROCCO - BIVIO"});
+  std::string elementi = righe(
+      {"cartello indicatore, 2000, PIAN DI SOTTO", "CARTELLO INDICATIVO, 4000, S. ROCCO - BIVIO"});
   scenario s = leggi_copioni(copione_linea(elementi), copione_treno()).s;
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(descrivi_celle(s, 0, 1980), "41:t14,80,0,0,0 81:t14,79,0,0,0");
   EXPECT_EQ(s.voci[80].testo, "PIAN DI SOTTO");
   EXPECT_EQ(s.voci[79].testo, "S. ROCCO - BIVIO");
+}
+
+}  // namespace
+}  // namespace compattatore
+
+namespace compattatore {
+namespace {
+
+TEST(ElementiLinea, SignsBeyondTheItemRowsTakeTheErrorExit) {
+  std::string ottanta;
+  for (int n = 0; n < 80; ++n)
+    ottanta += "cartello indicatore, " + std::to_string(1000 + n * 100) + ", S\r\n";
+  scenario s = leggi_copioni(copione_linea(ottanta), copione_treno()).s;
+  EXPECT_EQ(s.codice_errore, 0);
+  EXPECT_EQ(s.voci[1].testo, "S");
+  lettura_prova esito =
+      leggi_copioni(copione_linea(ottanta + "cartello indicatore, 20000, T\r\n"), copione_treno());
+  EXPECT_EQ(esito.s.codice_errore, 25);
+  EXPECT_TRUE(esito.s.voci[0].testo.empty()) << "row 0 stays empty";
+  EXPECT_EQ(esito.file_rimasti, "");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/file_sicuro.h"
 #include "app/form1.h"
 #include "app/nomi_file.h"
+#include "app/rapporto.h"
 #include "tests/cartella_temporanea.h"
 #include "tests/lettura_copioni.h"
 #include "tests/piattaforma_prova.h"
@@ -56,7 +57,8 @@ TEST(Esecuzione, BuiltInRunLeavesSixFiles) {
   EXPECT_EQ(voci.substr(0, 34), std::string(34, '\0'));
   // Row 85 follows 85 rows whose texts the store knows.
   std::size_t offset = 0;
-  for (int r = 0; r < 85; ++r) offset += 34 + form.dati.voci[static_cast<std::size_t>(r)].testo.size();
+  for (int r = 0; r < 85; ++r)
+    offset += 34 + form.dati.voci[static_cast<std::size_t>(r)].testo.size();
   EXPECT_EQ(a<std::uint16_t>(voci, offset + 14), 17);
   EXPECT_EQ(voci.substr(offset + 16, 17), "Castoria_Belvento");
   EXPECT_EQ(a<std::int16_t>(voci, offset + 33), 610);
@@ -81,8 +83,10 @@ TEST(Esecuzione, SecondRunReplacesEveryFileWithTheSameBytes) {
       contenuti.push_back(voce.path().filename().string() + "=" +
                           leggi_file(voce.path()).value_or(""));
     std::sort(contenuti.begin(), contenuti.end());
-    if (corsa == 0) prima = contenuti;
-    else EXPECT_TRUE(contenuti == prima) << "a second run gives byte-identical files";
+    if (corsa == 0)
+      prima = contenuti;
+    else
+      EXPECT_TRUE(contenuti == prima) << "a second run gives byte-identical files";
   }
   EXPECT_EQ(cartella.elenco(), sei_file);
 }
@@ -137,6 +141,60 @@ TEST(Esecuzione, RefusedRowStillWritesTheDataFilesButFailsTheRun) {
   corsa.form.memorizza_percorso(1);
   EXPECT_EQ(corsa.form.dati.codice_errore, 8);
   EXPECT_EQ(corsa.dati(file_percorso).size(), 15u * 1981);
+}
+
+}  // namespace
+}  // namespace compattatore
+
+namespace compattatore {
+namespace {
+
+TEST(Esecuzione, EndOfRunReportsTheLastStatus) {
+  cartella_temporanea cartella;
+  piattaforma_prova piattaforma(cartella.percorso());
+  scenario s;
+  EXPECT_EQ(concludi_corsa(s, true, piattaforma), 0);
+  EXPECT_TRUE(piattaforma.rapporti.empty());
+
+  s.registra_stato(15, 98901);
+  s.registra_stato(2);
+  EXPECT_EQ(concludi_corsa(s, true, piattaforma), 1);
+  s.registra_stato(25);
+  s.luogo_errore().dettaglio = "the train script is missing";
+  EXPECT_EQ(concludi_corsa(s, false, piattaforma), 1);
+  scenario vuoto;
+  EXPECT_EQ(concludi_corsa(vuoto, false, piattaforma), 1);
+  s.registra_stato(22, 5500);
+  EXPECT_EQ(concludi_corsa(s, true, piattaforma), 1);
+  EXPECT_EQ(piattaforma.rapporti,
+            (std::vector<std::string>{
+                "status 2: a kilometric reference's position or chainage is not a multiple of 50",
+                "no data file written: status 25: the script could not be read (the train script "
+                "is missing)",
+                "no data file written: no route cells",
+                "status 22: the station area starts less than 350 m after the end of the "
+                "previous station's area, position 5500 m"}));
+}
+
+TEST(Esecuzione, MissingLineScriptWritesNoDataFile) {
+  corsa_diretta corsa(std::nullopt, copione_treno());
+  corsa.form.memorizza_percorso(1);
+  EXPECT_EQ(corsa.form.dati.codice_errore, 101);
+  for (auto* file : {&file_tracciato, &file_voci, &file_percorso})
+    EXPECT_EQ(corsa.dati(*file), "earlier");
+}
+
+TEST(Esecuzione, AFileThatCannotBeWrittenStopsTheRunAndNamesIt) {
+  cartella_temporanea cartella;
+  piattaforma_prova piattaforma(cartella.percorso() / "missing-folder");
+  Form1 form(piattaforma);
+  form.Form_Load();
+  EXPECT_EQ(piattaforma.stati_uscita, std::vector<int>{2});
+  ASSERT_EQ(piattaforma.rapporti.size(), 1u);
+  EXPECT_NE(piattaforma.rapporti[0].find("Castoria_Belvento_linea.txt"), std::string::npos)
+      << piattaforma.rapporti[0];
+  EXPECT_NE(piattaforma.rapporti[0].find("No such file or directory"), std::string::npos);
+  EXPECT_EQ(cartella.elenco(), "");
 }
 
 }  // namespace

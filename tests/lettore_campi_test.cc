@@ -23,10 +23,18 @@ std::string leggi(const std::string& testo, const std::string& tipi) {
     if (!esito.empty()) esito += ' ';
     try {
       switch (tipo) {
-        case 't': esito += "[" + campi.leggi_testo() + "]"; break;
-        case 'l': esito += std::to_string(campi.leggi_int32()); break;
-        case 'i': esito += std::to_string(campi.leggi_int16()); break;
-        case 'b': esito += std::to_string(campi.leggi_uint8()); break;
+        case 't':
+          esito += "[" + campi.leggi_testo() + "]";
+          break;
+        case 'l':
+          esito += std::to_string(campi.leggi_int32());
+          break;
+        case 'i':
+          esito += std::to_string(campi.leggi_int16());
+          break;
+        case 'b':
+          esito += std::to_string(campi.leggi_uint8());
+          break;
       }
     } catch (const errore_lettura&) {
       return esito + "!";

@@ -29,8 +29,7 @@ struct lettura_prova {
 // Writes the scripts that are given (a missing one is not written), reads
 // them as the compaction driver does and reports the store and the folder.
 lettura_prova leggi_copioni(const std::optional<std::string>& linea,
-                            const std::optional<std::string>& treno,
-                            std::int32_t con_profilo = 1);
+                            const std::optional<std::string>& treno, std::int32_t con_profilo = 1);
 
 // The objects and approach markers of cells da..a, empty cells left out:
 // "16:p61 18:t1,40,10,0,6" (type, valore1 to valore4, then tempo_segnale

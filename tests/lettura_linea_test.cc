@@ -27,15 +27,25 @@ TEST(LetturaLinea, StatusesAndTheFilesTheyLeave) {
       {"track length above the limit", copione_linea("", 1000001), 1, solo_treno},
       {"track length of 0", copione_linea("", 0), 1, solo_treno},
       {"no track-length row", righe({"[generale]", "sfondo uno, 3", "[fine]"}), 1, solo_treno},
-      {"repetition start off the grid", copione_linea("", 92000, "ripetizione segnali 4, 60120, 90000\r\n"), 3, solo_treno},
-      {"repetition end off the grid", copione_linea("", 92000, "ripetizione segnali 4, 60100, 90025\r\n"), 4, solo_treno},
-      {"repetition without 4 or 9", copione_linea("", 92000, "ripetizione segnali, 60100, 0\r\n"), 5, solo_treno},
+      {"repetition start off the grid",
+       copione_linea("", 92000, "ripetizione segnali 4, 60120, 90000\r\n"), 3, solo_treno},
+      {"repetition end off the grid",
+       copione_linea("", 92000, "ripetizione segnali 4, 60100, 90025\r\n"), 4, solo_treno},
+      {"repetition without 4 or 9", copione_linea("", 92000, "ripetizione segnali, 60100, 0\r\n"),
+       5, solo_treno},
       {"curve without class digit", copione_linea("curvad7,  550,  100\r\n"), 103, solo_treno},
-      {"two boards in one cell", copione_linea("indicatori_vmax, 500, 75, 80, 80, 0, , , , 0\r\nindicatori_vmax, 510, 80, 85, 85, 0, , , , 0\r\n"), 21, solo_treno},
-      {"sign on a board", copione_linea("indicatori_vmax, 500, 75, 80, 80, 0, , , , 0\r\ncartello indicatore, 510, VIA\r\n"), 6, solo_treno},
+      {"two boards in one cell",
+       copione_linea("indicatori_vmax, 500, 75, 80, 80, 0, , , , 0\r\nindicatori_vmax, 510, 80, "
+                     "85, 85, 0, , , , 0\r\n"),
+       21, solo_treno},
+      {"sign on a board",
+       copione_linea(
+           "indicatori_vmax, 500, 75, 80, 80, 0, , , , 0\r\ncartello indicatore, 510, VIA\r\n"),
+       6, solo_treno},
       {"gradient beyond the route", copione_linea("pendenza, 98901, 3\r\n"), 15, nessun_file},
       {"number too large", copione_linea("pendenza, 99999999999, 3\r\n"), 25, nessun_file},
-      {"row cut short by the end", righe({"[generale]", "lunghezza percorso, 92000", "[x]", "pendenza, 100"}), 25, nessun_file},
+      {"row cut short by the end",
+       righe({"[generale]", "lunghezza percorso, 92000", "[x]", "pendenza, 100"}), 25, nessun_file},
       {"clean script", copione_linea("pendenza, 0, 0\r\n"), 0, nessun_file},
   };
   for (const caso& c : casi) {
@@ -48,12 +58,13 @@ TEST(LetturaLinea, StatusesAndTheFilesTheyLeave) {
 }
 
 TEST(LetturaLinea, BuiltInGeneralSection) {
-  std::string linea = righe({"[generale]", "lunghezza percorso,    92000",
-                             "progressiva chilometrica uno,    0,    87750,    1",
-                             "progressiva chilometrica due,    0,    0,    0",
-                             "progressiva chilometrica tre,    0,    0,    0", "sfondo uno,    0",
-                             "sfondo due,    1", "sfondo tre,    4000",
-                             "ripetizione segnali 4 codici,    60100,    90000", "[curve]", "[fine]"});
+  std::string linea =
+      righe({"[generale]", "lunghezza percorso,    92000",
+             "progressiva chilometrica uno,    0,    87750,    1",
+             "progressiva chilometrica due,    0,    0,    0",
+             "progressiva chilometrica tre,    0,    0,    0", "sfondo uno,    0",
+             "sfondo due,    1", "sfondo tre,    4000",
+             "ripetizione segnali 4 codici,    60100,    90000", "[curve]", "[fine]"});
   scenario s = leggi_copioni(linea, copione_treno()).s;
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(s.voci[voce_totali].valore_b, 92000);
@@ -95,8 +106,8 @@ TEST(LetturaLinea, SignalRepetitionCodes) {
       {"ripetizione segnali 9, 60100, 0", 0},
   };
   for (const caso& c : casi) {
-    scenario s = leggi_copioni(copione_linea("", 92000, std::string(c.riga) + "\r\n"),
-                               copione_treno()).s;
+    scenario s =
+        leggi_copioni(copione_linea("", 92000, std::string(c.riga) + "\r\n"), copione_treno()).s;
     EXPECT_EQ(s.codice_errore, 0) << c.riga;
     EXPECT_EQ(s.voci[voce_treno].valore_c, c.codici) << c.riga;
   }
@@ -152,17 +163,17 @@ TEST(LetturaLinea, KilometricReferencesOffTheGridAreRefusedAtTheEnd) {
   lettura_prova esito = leggi_copioni(copione_linea("", 92000, generale), copione_treno());
   EXPECT_EQ(esito.s.codice_errore, 2);
   EXPECT_EQ(esito.file_rimasti, "");
-  EXPECT_EQ(esito.s.luogo_errore.riga, 3);
-  EXPECT_EQ(esito.s.luogo_errore.file, "Linea_linea.txt");
+  EXPECT_EQ(esito.s.luogo_errore().riga, 3);
+  EXPECT_EQ(esito.s.luogo_errore().file, "Linea_linea.txt");
   // A chainage ending in 50 stays on the grid once raised by 100.
   generale = "progressiva chilometrica due, 30000, 1050, 1\r\n";
   EXPECT_EQ(leggi_copioni(copione_linea("", 92000, generale), copione_treno()).s.codice_errore, 0);
 }
 
 TEST(LetturaLinea, CaseRulesOfTheGeneralSection) {
-  std::string linea = righe({"[GENERALE]", "LUNGHEZZA PERCORSO, 92000",
-                             "PROGRESSIVA chilometrica uno, 0, 87750, 1", "SFONDO uno, 7",
-                             "sfondo UNO, 8", "[fine]"});
+  std::string linea =
+      righe({"[GENERALE]", "LUNGHEZZA PERCORSO, 92000", "PROGRESSIVA chilometrica uno, 0, 87750, 1",
+             "SFONDO uno, 7", "sfondo UNO, 8", "[fine]"});
   scenario s = leggi_copioni(linea, copione_treno()).s;
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(s.voci[voce_totali].valore_b, 92000);
@@ -176,7 +187,8 @@ TEST(LetturaLinea, DashRuleLimits) {
   // eleventh is used unchanged, and being a "-" field it ends nothing.
   std::string dieci;
   for (int n = 0; n < 10; ++n) dieci += "- comment\r\n";
-  scenario s = leggi_copioni(copione_linea("", 92000, dieci + "sfondo uno, 5\r\n"), copione_treno()).s;
+  scenario s =
+      leggi_copioni(copione_linea("", 92000, dieci + "sfondo uno, 5\r\n"), copione_treno()).s;
   EXPECT_EQ(s.voci[voce_linea].valore_a, 5);
   s = leggi_copioni(copione_linea("", 92000, dieci + "- sfondo uno, 5\r\n"), copione_treno()).s;
   EXPECT_EQ(s.voci[voce_linea].valore_a, 5);

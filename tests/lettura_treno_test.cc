@@ -21,21 +21,21 @@ std::string tratti(const scenario& s, std::uint8_t cella::*campo, int da, int a)
   return testo;
 }
 
-const std::string velocita_incorporate = righe(
-    {"velocita,       0,    80", "velocita,    1600,    85", "velocita,    5900,   105",
-     "velocita,   10550,    90", "velocita,   24950,    95", "velocita,   34250,    75",
-     "velocita,   34950,    95", "velocita,   39950,    90", "velocita,   42400,    75",
-     "velocita,   44650,    95", "velocita,   50250,    90", "velocita,   62750,   105",
-     "velocita,   65750,    95", "velocita,   67750,    85"});
+const std::string velocita_incorporate =
+    righe({"velocita,       0,    80", "velocita,    1600,    85", "velocita,    5900,   105",
+           "velocita,   10550,    90", "velocita,   24950,    95", "velocita,   34250,    75",
+           "velocita,   34950,    95", "velocita,   39950,    90", "velocita,   42400,    75",
+           "velocita,   44650,    95", "velocita,   50250,    90", "velocita,   62750,   105",
+           "velocita,   65750,    95", "velocita,   67750,    85"});
 const std::string aderenze_incorporate =
     righe({"aderenza,   0,    100", "aderenza,   15300,    81", "aderenza,   18300,    75",
            "aderenza,   19300,   100"});
 
 TEST(LetturaTreno, BuiltInTrainValuesSpeedsAndAdhesion) {
-  std::string treno = righe({"numero vetture,    5", "percentuale massa frenata,    130",
-                             "sabbia,    300", "orologio,    6               37            45 ",
-                             "[aderenze]"}) +
-                      aderenze_incorporate + "[vel_limite]\r\n" + velocita_incorporate;
+  std::string treno =
+      righe({"numero vetture,    5", "percentuale massa frenata,    130", "sabbia,    300",
+             "orologio,    6               37            45 ", "[aderenze]"}) +
+      aderenze_incorporate + "[vel_limite]\r\n" + velocita_incorporate;
   lettura_prova esito = leggi_copioni(copione_linea(), copione_treno(treno));
   const scenario& s = esito.s;
   EXPECT_EQ(s.codice_errore, 0);
@@ -46,7 +46,8 @@ TEST(LetturaTreno, BuiltInTrainValuesSpeedsAndAdhesion) {
   EXPECT_EQ((std::array{s.voci[86].intero3, s.voci[86].intero4, s.voci[86].intero5}),
             (std::array<std::int16_t, 3>{6, 37, 45}));
   EXPECT_EQ(tratti(s, &cella::velocita_limite, 0, 117), "0-31:16 32-117:17");
-  EXPECT_EQ(tratti(s, &cella::velocita_limite, 1300, 1980), "1300-1314:21 1315-1354:19 1355-1977:17 1978-1980:0");
+  EXPECT_EQ(tratti(s, &cella::velocita_limite, 1300, 1980),
+            "1300-1314:21 1315-1354:19 1355-1977:17 1978-1980:0");
   EXPECT_EQ(tratti(s, &cella::aderenza, 0, 1980),
             "0-305:100 306-365:81 366-385:75 386-1977:100 1978-1980:0");
 }
@@ -59,8 +60,7 @@ TEST(LetturaTreno, SpeedFillEdges) {
   } casi[] = {
       {"position 25 rounds to cell 0", "velocita, 25, 50\r\nvelocita, 250, 100\r\n",
        "0-4:10 5-9:20"},
-      {"position 75 rounds to cell 2", "velocita, 0, 50\r\nvelocita, 75, 100\r\n",
-       "0-1:10 2-9:20"},
+      {"position 75 rounds to cell 2", "velocita, 0, 50\r\nvelocita, 75, 100\r\n", "0-1:10 2-9:20"},
       {"two rows in one cell", "velocita, 0, 50\r\nvelocita, 100, 60\r\nvelocita, 110, 70\r\n",
        "0-1:10 2-2:12 3-9:14"},
       {"start value 0 before the first row", "velocita, 200, 50\r\n", "0-3:0 4-9:10"},
@@ -84,14 +84,16 @@ TEST(LetturaTreno, FillsNeverPassTheLastCell) {
   for (int n = 0; n < 5; ++n) treno += "velocita, 100, 60\r\naderenza, 100, 80\r\n";
   scenario s = leggi_copioni(copione_linea(), copione_treno(treno)).s;
   EXPECT_EQ(s.codice_errore, 0);
-  EXPECT_EQ(tratti(s, &cella::velocita_limite, 1976, 1980), "1976-1977:0 1978-1978:10 1979-1980:12");
+  EXPECT_EQ(tratti(s, &cella::velocita_limite, 1976, 1980),
+            "1976-1977:0 1978-1978:10 1979-1980:12");
   EXPECT_EQ(tratti(s, &cella::aderenza, 1976, 1980), "1976-1977:0 1978-1978:70 1979-1980:80");
 }
 
 TEST(LetturaTreno, RowBeyondTheRouteEndsNormally) {
   std::string generale = "progressiva chilometrica uno, 0, 1025, 0\r\n";
-  std::string treno = "velocita, 0, 50\r\nvelocita, 500, 60\r\nvelocita, 98901, 70\r\n"
-                      "numero vetture, 9\r\n";
+  std::string treno =
+      "velocita, 0, 50\r\nvelocita, 500, 60\r\nvelocita, 98901, 70\r\n"
+      "numero vetture, 9\r\n";
   lettura_prova esito = leggi_copioni(copione_linea("", 92000, generale), copione_treno(treno));
   EXPECT_EQ(esito.file_rimasti, "");
   EXPECT_EQ(esito.s.voci[84].valore_c, 0) << "rows after it are not read";
@@ -117,7 +119,8 @@ TEST(LetturaTreno, ErrorExit) {
   } casi[] = {
       {"missing train script", std::nullopt},
       {"row cut short by the end of the file", righe({"[generale]", "aderenza, 100"})},
-      {"speed whose fifth exceeds a byte", copione_treno("velocita, 0, 1278\r\nvelocita, 500, 5\r\n")},
+      {"speed whose fifth exceeds a byte",
+       copione_treno("velocita, 0, 1278\r\nvelocita, 500, 5\r\n")},
       {"16-bit field overflow", copione_treno("sabbia, 40000\r\n")},
       {"8-bit station column overflow", copione_treno("stazione, 0, 256, 300\r\n")},
       {"letters in a number field", copione_treno("numero vetture, cinque\r\n")},
@@ -126,7 +129,7 @@ TEST(LetturaTreno, ErrorExit) {
     lettura_prova esito = leggi_copioni(copione_linea(), c.treno);
     EXPECT_EQ(esito.s.codice_errore, 25) << c.nome;
     EXPECT_EQ(esito.file_rimasti, "") << c.nome;
-    EXPECT_FALSE(esito.s.luogo_errore.dettaglio.empty()) << c.nome;
+    EXPECT_FALSE(esito.s.luogo_errore().dettaglio.empty()) << c.nome;
   }
 }
 

@@ -36,8 +36,8 @@ TEST(Segnali, BuiltInWorkedExamples) {
 TEST(Segnali, TimeValue) {
   struct caso {
     int sx, tempo, atteso;
-  } casi[] = {{2, 50, 101}, {2, 1, 101}, {2, 100, 101}, {2, 0, 0}, {2, 101, 101},
-              {2, 300, 44}, {1, 240, 0}, {0, 50, 0}};
+  } casi[] = {{2, 50, 101},  {2, 1, 101},  {2, 100, 101}, {2, 0, 0},
+              {2, 101, 101}, {2, 300, 44}, {1, 240, 0},   {0, 50, 0}};
   for (const caso& c : casi) {
     scenario s = leggi_treno("segnale, 5000, " + std::to_string(c.sx) + ", 4,1,0,0,0,0,0,0, " +
                              std::to_string(c.tempo) + "\r\n");
@@ -47,7 +47,8 @@ TEST(Segnali, TimeValue) {
 
 TEST(Segnali, CellRules) {
   // A mountain marker gives way to a signal.
-  scenario s = leggi_treno("segnale, 1100, 2, 4,1,0,0,0,0,0,0,0\r\n", "montagna, 1000, 1500, 12\r\n");
+  scenario s =
+      leggi_treno("segnale, 1100, 2, 4,1,0,0,0,0,0,0,0\r\n", "montagna, 1000, 1500, 12\r\n");
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(s.cella_in(23).tipo_cella, segnale);
   EXPECT_EQ(s.cella_in(23).tipo_montagna, 2);
@@ -68,7 +69,8 @@ TEST(Segnali, SignalStatuses) {
     int stato;
     int posizione;
   } casi[] = {
-      {"second signal in a cell", "segnale, 5000, 2, 4,1,0,0,0,0,0,0,0\r\nsegnale, 5010, 2, 4,1,0,0,0,0,0,0,0\r\n", 16, 5010},
+      {"second signal in a cell",
+       "segnale, 5000, 2, 4,1,0,0,0,0,0,0,0\r\nsegnale, 5010, 2, 4,1,0,0,0,0,0,0,0\r\n", 16, 5010},
       {"beyond the route", "segnale, 98901, 2, 4,1,0,0,0,0,0,0,0\r\n", 15, 98901},
       {"before the route", "segnale, -200, 2, 4,1,0,0,0,0,0,0,0\r\n", 15, -200},
   };
@@ -123,8 +125,7 @@ TEST(Rallentamenti, Statuses) {
       // Warning in cell 100, markers wanted in 99 to 96, a signal in 98:
       // the end, start and warning cells stay.
       {"marker cells taken",
-       "segnale, 4850, 2, 4,1,0,0,0,0,0,0,0\r\nrallentamento, 6150, 60, 500, 0, 1, 0\r\n", 20,
-       6150,
+       "segnale, 4850, 2, 4,1,0,0,0,0,0,0,0\r\nrallentamento, 6150, 60, 500, 0, 1, 0\r\n", 20, 6150,
        "90:p64 92:p63 94:p62 96:p61 98:t1,40,10,0,6 100:t4,60,0,0,0 124:t3,60,0,0,0"},
       {"end beyond the route", "rallentamento, 98800, 60, 500, 0, 0, 0\r\n", 15, 98800, ""},
   };
@@ -133,7 +134,9 @@ TEST(Rallentamenti, Statuses) {
     EXPECT_EQ(esito.s.codice_errore, c.stato) << c.nome;
     EXPECT_EQ(esito.s.posizione_errore, c.posizione) << c.nome;
     EXPECT_EQ(esito.file_rimasti, "") << c.nome;
-    if (c.stato != 15) EXPECT_EQ(descrivi_celle(esito.s, 70, 124), c.celle) << c.nome;
+    if (c.stato != 15) {
+      EXPECT_EQ(descrivi_celle(esito.s, 70, 124), c.celle) << c.nome;
+    }
   }
 }
 
@@ -145,8 +148,9 @@ TEST(Rallentamenti, HalvesToEvenPutTheFirstMarkerOnTheWarning) {
 }
 
 TEST(Abbattimenti, CellsAndStatuses) {
-  scenario s = leggi_treno("abbattimento, 1000, 70000\r\nabbattimento, 2000, 0\r\n"
-                           "abbattimento, 3000, -5\r\nsegnale, 1000, 1, 4,1,0,0,0,0,0,0,0\r\n");
+  scenario s = leggi_treno(
+      "abbattimento, 1000, 70000\r\nabbattimento, 2000, 0\r\n"
+      "abbattimento, 3000, -5\r\nsegnale, 1000, 1, 4,1,0,0,0,0,0,0,0\r\n");
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(descrivi_celle(s, 20, 60),
             "20:t12,4464,0,0,0 21:t1,40,10,0,3 40:t13,0,0,0,0 60:t13,0,0,0,0");
@@ -158,8 +162,9 @@ TEST(Abbattimenti, CellsAndStatuses) {
 }
 
 TEST(Segnali, LineStatusEndsTheTrainScriptAtTheFirstSignal) {
-  std::string treno = "numero vetture, 4\r\nsegnale, 5000, 2, 4,1,0,0,0,0,0,0,0\r\n"
-                      "sabbia, 9\r\n";
+  std::string treno =
+      "numero vetture, 4\r\nsegnale, 5000, 2, 4,1,0,0,0,0,0,0,0\r\n"
+      "sabbia, 9\r\n";
   lettura_prova esito =
       leggi_copioni(copione_linea("pendenza, 98901, 1\r\n"), copione_treno(treno));
   EXPECT_EQ(esito.s.codice_errore, 15);
@@ -169,7 +174,7 @@ TEST(Segnali, LineStatusEndsTheTrainScriptAtTheFirstSignal) {
   EXPECT_EQ(esito.s.voci[86].intero1, 0) << "reading ended at the signal";
   EXPECT_EQ(esito.s.cella_in(500).velocita_limite, 0) << "no tail fill";
   EXPECT_EQ(esito.file_rimasti, "");
-  EXPECT_EQ(esito.s.luogo_errore.file, "Linea_linea.txt") << "the status keeps its own row";
+  EXPECT_EQ(esito.s.luogo_errore().file, "Linea_linea.txt") << "the status keeps its own row";
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ TEST(Stazioni, BuiltInFirstStationsAndTheirCells) {
       "stazione,  89000,  4, 400, 1, 0, 0, 1, 1, 0, 2, 1, 1,  0, 8, 15, 0, ROCCAFELCE\r\n";
   scenario s = leggi_copioni(copione_linea(), copione_treno(treno)).s;
   EXPECT_EQ(s.codice_errore, 0);
-  EXPECT_EQ(descrivi_celle(s, 0, 40), "2:p83 3:p82 4:p81 5:t10,1,0,0,0 34:p84 35:p83 36:p82 37:p81 38:t10,2,0,0,0");
+  EXPECT_EQ(descrivi_celle(s, 0, 40),
+            "2:p83 3:p82 4:p81 5:t10,1,0,0,0 34:p84 35:p83 36:p82 37:p81 38:t10,2,0,0,0");
   EXPECT_EQ(descrivi_celle(s, 1674, 1674), "1674:t10,3,0,0,0");
   EXPECT_EQ(descrivi_celle(s, 1783, 1783), "1783:t10,4,0,0,0");
   const voce& prima = s.voci[1];
@@ -69,9 +70,10 @@ TEST(Stazioni, AreasByType) {
 }
 
 TEST(Stazioni, FlagsClearedForShortAndFirstStations) {
-  std::string treno = "stazione, 0, 12, 300, 0, 1, 1, 0,0,0,0,0,0, 0, 0,0,0, A\r\n"
-                      "stazione, 5000, 12, 600, 0, 1, 1, 0,0,0,0,0,0, 0, 0,0,0, B\r\n"
-                      "stazione, 9000, 12, 500, 0, 1, 1, 0,0,0,0,0,0, 0, 0,0,0, C\r\n";
+  std::string treno =
+      "stazione, 0, 12, 300, 0, 1, 1, 0,0,0,0,0,0, 0, 0,0,0, A\r\n"
+      "stazione, 5000, 12, 600, 0, 1, 1, 0,0,0,0,0,0, 0, 0,0,0, B\r\n"
+      "stazione, 9000, 12, 500, 0, 1, 1, 0,0,0,0,0,0, 0, 0,0,0, C\r\n";
   scenario s = leggi_copioni(copione_linea(), copione_treno(treno)).s;
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ((std::array{s.voci[1].byte3, s.voci[1].byte4}), (std::array<std::uint8_t, 2>{0, 0}));

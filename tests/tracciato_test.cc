@@ -52,7 +52,8 @@ TEST(Tracciato, PositionCheckBoundary) {
   scenario s = leggi_copioni(copione_linea("pendenza, 98900, 1\r\n"), copione_treno()).s;
   EXPECT_EQ(s.codice_errore, 0);
   s = leggi_copioni(copione_linea("pendenza, 98901, 1\r\nmontagna, 1000, 1500, 2\r\n"),
-                    copione_treno()).s;
+                    copione_treno())
+          .s;
   EXPECT_EQ(s.codice_errore, 15);
   EXPECT_EQ(s.posizione_errore, 98901);
   EXPECT_EQ(s.numero_montagne, 0) << "rows after a status 15 are not read";
@@ -104,28 +105,27 @@ TEST(Tracciato, CurveClassesAndSides) {
     const char* parola;
     double k;
   } casi[] = {
-      {"curvas4", -0.001}, {"CURVAS3", -0.0004}, {"curva3", 0.0004},
-      {"curvad2", 0.0002}, {"curvas12", -0.0001}, {"curvad6", 0.003},
-      {"curvad5", 0.002},
+      {"curvas4", -0.001},   {"CURVAS3", -0.0004}, {"curva3", 0.0004}, {"curvad2", 0.0002},
+      {"curvas12", -0.0001}, {"curvad6", 0.003},   {"curvad5", 0.002},
   };
   for (const caso& c : casi) {
-    scenario s = leggi_copioni(copione_linea(std::string(c.parola) + ", 1000, 10\r\n"),
-                               copione_treno()).s;
+    scenario s =
+        leggi_copioni(copione_linea(std::string(c.parola) + ", 1000, 10\r\n"), copione_treno()).s;
     EXPECT_EQ(s.codice_errore, 0) << c.parola;
     EXPECT_EQ(s.profilo.x(1001), c.k) << c.parola;
   }
 }
 
 TEST(Tracciato, CurvesJoinedOrBehindTheCounter) {
-  scenario a = leggi_copioni(copione_linea("curvas4, 550, 100\r\ncurvad4, 650, 150\r\n"),
-                             copione_treno()).s;
+  scenario a =
+      leggi_copioni(copione_linea("curvas4, 550, 100\r\ncurvad4, 650, 150\r\n"), copione_treno()).s;
   // No lead-in: metre 651 already turns the other way.
   double passo_650 = a.profilo.x(650) - a.profilo.x(649);
   double passo_651 = a.profilo.x(651) - a.profilo.x(650);
   EXPECT_GT(passo_651, passo_650);
   // A curve wholly behind the counter draws nothing.
-  scenario b = leggi_copioni(copione_linea("curvas4, 550, 100\r\ncurvad6, 100, 200\r\n"),
-                             copione_treno()).s;
+  scenario b =
+      leggi_copioni(copione_linea("curvas4, 550, 100\r\ncurvad6, 100, 200\r\n"), copione_treno()).s;
   scenario c = leggi_copioni(copione_linea("curvas4, 550, 100\r\n"), copione_treno()).s;
   EXPECT_EQ(b.profilo.x(5000), c.profilo.x(5000));
   EXPECT_EQ(b.profilo.y(5000), c.profilo.y(5000));
@@ -147,8 +147,9 @@ TEST(Tracciato, CurveStatuses) {
 }
 
 TEST(Tracciato, CurvesIgnoredWithoutTrackPlan) {
-  scenario s = leggi_copioni(copione_linea("curvad7, 550, 100\r\npendenza, 1000, 2\r\n"),
-                             copione_treno(), 0).s;
+  scenario s =
+      leggi_copioni(copione_linea("curvad7, 550, 100\r\npendenza, 1000, 2\r\n"), copione_treno(), 0)
+          .s;
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(s.cella_in(25).pendenza, 102);
 }
