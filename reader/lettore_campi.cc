@@ -36,7 +36,7 @@ void lettore_campi::salta_spazi() {
 void lettore_campi::inizia_campo() {
   if (fine()) {
     luogo_ = {riga_, static_cast<int>(pos_ - inizio_riga_) + 1};
-    throw errore_lettura("the script ends where a further field was expected", luogo_);
+    throw errore_lettura("the script ends where a further field was expected", luogo_, true);
   }
   salta_spazi();
   luogo_ = {riga_, static_cast<int>(pos_ - inizio_riga_) + 1};

@@ -21,12 +21,15 @@ struct luogo_campo {
 // turns it into a status.
 class errore_lettura : public std::runtime_error {
  public:
-  errore_lettura(const std::string& motivo, luogo_campo luogo)
-      : std::runtime_error(motivo), luogo_(luogo) {}
+  errore_lettura(const std::string& motivo, luogo_campo luogo, bool oltre_fine = false)
+      : std::runtime_error(motivo), luogo_(luogo), oltre_fine_(oltre_fine) {}
   const luogo_campo& luogo() const { return luogo_; }
+  // The script ended before the field: no field of its own to point at.
+  bool oltre_fine() const { return oltre_fine_; }
 
  private:
   luogo_campo luogo_;
+  bool oltre_fine_;
 };
 
 class lettore_campi {

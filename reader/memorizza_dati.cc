@@ -249,7 +249,10 @@ void memorizza_dati(scenario& s, const std::filesystem::path& cartella) {
     s.registra_stato(stato_errore_lettura);
     if (l.aperto) {
       const auto* lettura_fallita = dynamic_cast<const errore_lettura*>(&guasto);
-      if (lettura_fallita) l.aperto->luogo_riga = lettura_fallita->luogo();
+      // A field that could not be read is shown itself; a script that ends
+      // too soon is shown by the row it cut short.
+      if (lettura_fallita && !lettura_fallita->oltre_fine())
+        l.aperto->luogo_riga = lettura_fallita->luogo();
       l.aperto->annota_luogo();
     } else {
       // Only the train script fails before it is open.
