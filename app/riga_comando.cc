@@ -129,6 +129,10 @@ std::string leggi_copione(const std::string& file) {
   return *contenuto;
 }
 
+std::string conteggio(int quanti, const char* cosa) {
+  return std::to_string(quanti) + " " + cosa + (quanti == 1 ? "" : "s");
+}
+
 int conta_stazioni(const scenario& s) {
   int n = 0;
   while (n + 1 < voce_primo_cartello && (s.voci[static_cast<std::size_t>(n + 1)].testo != "" ||
@@ -191,9 +195,10 @@ int compila(const std::vector<std::string>& argomenti, std::ostream& uscita, std
   }
   int segnali = 0;
   for (const cella& c : s.percorso) segnali += c.tipo_cella == segnale;
-  uscita << (s.codice_errore != 0 ? "compiled with errors: " : "compiled: ") << s.percorso.size()
-         << " cells, " << conta_stazioni(s) << " stations, " << segnali << " signals; wrote "
-         << scritti << '\n';
+  uscita << (s.codice_errore != 0 ? "compiled with errors: " : "compiled: ")
+         << conteggio(static_cast<int>(s.percorso.size()), "cell") << ", "
+         << conteggio(conta_stazioni(s), "station") << ", " << conteggio(segnali, "signal")
+         << "; wrote " << scritti << '\n';
   return s.codice_errore != 0 ? cli_riga_rifiutata : cli_riuscito;
 }
 
