@@ -67,6 +67,18 @@ TEST(Documenti, TrainSheetShape) {
   EXPECT_EQ(righe[47], righe[15]);
   EXPECT_EQ(righe[8].size(), 64u);
   EXPECT_EQ(righe[8].substr(57), "       ") << "line 9 keeps its trailing spaces";
+  EXPECT_EQ(righe[3],
+            " |                   |                    SCHEDA                   |              |");
+  EXPECT_EQ(righe[4],
+            " |   TRENO n.xxxxx   |                   da: xxxxxx                |    Vxxx C    |");
+  EXPECT_EQ(righe[5],
+            " |___________________|                    a: xxxxxx                |     xxx%     |");
+  EXPECT_EQ(righe[6], std::string(67, ' ') + "|______________|");
+  EXPECT_EQ(righe[9], " |        xxx        |              |      xxxT         |");
+  EXPECT_EQ(righe[13],
+            " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |");
+  EXPECT_EQ(righe[14],
+            " | Lim.|Marc.|          |  Rs |                            |                |     |");
   for (const char* segnaposto :
        {"TRENO n.xxxxx", "da: xxxxxx", "a: xxxxxx", "Vxxx C", "xxx%", "SCHEDA", "xxxT",
         "CLASSIFICAZIONE", "MASSA BLOCCATA", "Localita' di  Servizio"})
@@ -88,10 +100,17 @@ TEST(Documenti, SlowOrderFormShape) {
     EXPECT_TRUE(riga.empty() || riga.back() != ' ') << "no trailing spaces: " << riga;
   EXPECT_EQ(righe[1], std::string(31, ' ') + "Modulo M. 3");
   EXPECT_EQ(righe[2], std::string(27, ' ') + "ORDINE DI RALLENTAMENTO");
-  EXPECT_EQ(righe[41].substr(0, 2), " A");
-  EXPECT_EQ(righe[42].substr(0, 2), " B");
-  EXPECT_EQ(righe[43].substr(0, 2), " D");
-  EXPECT_EQ(righe[44].substr(0, 2), " C");
+  EXPECT_EQ(righe[9],
+            " | N.|      FRA LE STAZIONI       | il cippo   | Velocita'|Lunghezza|Prescrizioni|");
+  EXPECT_EQ(righe[10],
+            " |   |   (o nelle Stazioni di)    |chilometrico|          |   metri | specifiche |");
+  // The notes come in the order A, B, D, C.
+  EXPECT_EQ(righe[40], "              Prescrizioni specifiche");
+  EXPECT_EQ(righe[41], " A - Da rispettare con tutto il treno (per i treni viaggiatori)");
+  EXPECT_EQ(righe[42], " B - Interessa anche la stazione di.......");
+  EXPECT_EQ(righe[43], " D - Rallentamneto N. ... e N. ...  sono contigui");
+  EXPECT_EQ(righe[44], " C - Da rispettare dalle ore ....  alle ore ..... di tutti");
+  EXPECT_EQ(righe[45], "     i giorni esclusi i seguenti:.........");
   EXPECT_NE(testo.find("Linea  xxxxxx xxxxxxx"), std::string::npos);
   EXPECT_NE(testo.find("treno xxxxx"), std::string::npos);
 }
