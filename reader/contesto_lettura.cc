@@ -26,6 +26,17 @@ void contesto_lettura::rifiuta(int codice, std::int32_t posizione) {
   annota_luogo();
 }
 
+esito_riga contesto_lettura::dopo_memo(int stato_prima, std::int32_t posizione) {
+  if (s.codice_errore <= 0) return esito_riga::continua;
+  s.registra_posizione(posizione);
+  if (s.codice_errore == stato_prima)
+    s.luogo_errore().dettaglio =
+        "the reading of " + nome_file + " stopped at line " + std::to_string(luogo_riga.riga);
+  else
+    annota_luogo();
+  return esito_riga::fine_lettura;
+}
+
 std::int64_t indice_cella(std::int64_t posizione, double scarto) {
   return arrotonda(static_cast<double>(posizione) / 50.0 + scarto);
 }

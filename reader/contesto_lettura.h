@@ -56,6 +56,11 @@ struct contesto_lettura {
   void rifiuta(int codice, std::int32_t posizione);
   // Notes the row behind a status recorded elsewhere.
   void annota_luogo();
+
+  // After an operation that records its own status (a board, a signal, a
+  // slowdown): any status above 0 ends the reading, with this row's
+  // position. A status left by an earlier row keeps that row's place.
+  esito_riga dopo_memo(int stato_prima, std::int32_t posizione);
 };
 
 // Cell index of a position: p / 50 + scarto, computed in double, rounded.

@@ -60,15 +60,14 @@ void memo_indicatori_v_max(scenario& s, std::int32_t posizione, std::int32_t& va
     s.registra_stato(stato_indicatore_occupato);
     return;
   }
-  std::int16_t v1 = valore_velocita(vas, vad, "first");
-  std::int16_t v2 = valore_velocita(vbs, vbd, "second");
-  std::int16_t v3 = valore_velocita(vcs, vcd, "third");
-  std::int16_t v4 = valore_16(std::int64_t{strisces} * 10 + strisced, "stripe");
+  // Filled field by field: a value that does not fit stops the reader with
+  // the fields before it in place.
   cl.tipo_cella = indicatore_velocita;
-  cl.valore1 = v1;
-  cl.valore2 = v2;
-  cl.valore3 = v3;
-  cl.valore4 = v4;
+  cl.valore1 = valore_velocita(vas, vad, "first");
+  cl.valore2 = valore_velocita(vbs, vbd, "second");
+  cl.valore3 = valore_velocita(vcs, vcd, "third");
+  // The stripes are 16-bit values, so their product must fit too.
+  cl.valore4 = valore_16(valore_16(std::int64_t{strisces} * 10, "stripe") + strisced, "stripe");
 }
 
 esito_riga riga_montagna(contesto_lettura& c) {
@@ -100,12 +99,9 @@ esito_riga riga_indicatori(contesto_lettura& c) {
   // Only the low 16 bits of the stripe values are handed on.
   std::int16_t strisce_s = static_cast<std::int16_t>(strisces);
   std::int16_t strisce_d = static_cast<std::int16_t>(strisced);
+  const int stato_prima = c.s.codice_errore;
   memo_indicatori_v_max(c.s, posizione, vas, vbs, vcs, strisce_s, vad, vbd, vcd, strisce_d);
-  if (c.s.codice_errore > 0) {
-    c.rifiuta(c.s.codice_errore, posizione);
-    return esito_riga::fine_lettura;
-  }
-  return esito_riga::continua;
+  return c.dopo_memo(stato_prima, posizione);
 }
 
 esito_riga riga_cartello(contesto_lettura& c) {

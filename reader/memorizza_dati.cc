@@ -240,12 +240,14 @@ void memorizza_dati(scenario& s, const std::filesystem::path& cartella) {
   s.voci[voce_treno].testo = s.numero_treno;
   try {
     if (leggi_linea(l)) leggi_treno(l);
-  } catch (const errore_file&) {
-    throw;
   } catch (const std::exception& guasto) {
-    // The error exit: every file closed, both scripts gone, status 25.
-    elimina_se_esiste(l.file_linea);
-    elimina_se_esiste(l.file_treno);
+    // The error exit: every file closed, both scripts gone, status 25. A
+    // script that cannot be read or deleted ends here too; the exit itself
+    // deletes what it can, since the status already tells the reading failed.
+    std::error_code ignorato;
+    for (const auto* file : {&l.file_linea, &l.file_treno})
+      if (std::filesystem::is_regular_file(*file, ignorato))
+        std::filesystem::remove(*file, ignorato);
     s.registra_stato(stato_errore_lettura);
     if (l.aperto) {
       const auto* lettura_fallita = dynamic_cast<const errore_lettura*>(&guasto);

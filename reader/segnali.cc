@@ -22,20 +22,6 @@ bool celle_libere(const scenario& s, std::initializer_list<std::int64_t> indici)
 
 // A row the reader stored or refused through an operation: the operation
 // leaves the status, the row adds its place.
-// A status left by an earlier row (a line row beyond the route) ends the
-// reading here too; it keeps the place of the row that caused it.
-esito_riga dopo_memo(contesto_lettura& c, int stato_prima, std::int32_t posizione) {
-  if (c.s.codice_errore <= 0) return esito_riga::continua;
-  if (c.s.codice_errore == stato_prima) {
-    c.s.registra_posizione(posizione);
-    c.s.luogo_errore().dettaglio = "the train script was read up to line " +
-                                   std::to_string(c.luogo_riga.riga) + " of " + c.nome_file;
-  } else {
-    c.rifiuta(c.s.codice_errore, posizione);
-  }
-  return esito_riga::fine_lettura;
-}
-
 // Rows whose cells would lie outside the route are refused like rows
 // beyond it.
 esito_riga fuori_percorso(contesto_lettura& c, std::int32_t posizione) {
@@ -127,7 +113,7 @@ esito_riga riga_segnale(contesto_lettura& c) {
     return fuori_percorso(c, posizione);
   const int stato_prima = c.s.codice_errore;
   memo_segnale(c.s, posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo);
-  return dopo_memo(c, stato_prima, posizione);
+  return c.dopo_memo(stato_prima, posizione);
 }
 
 esito_riga riga_rallentamento(contesto_lettura& c) {
@@ -141,7 +127,7 @@ esito_riga riga_rallentamento(contesto_lettura& c) {
     return fuori_percorso(c, x);
   const int stato_prima = c.s.codice_errore;
   memo_rallentamento(c.s, x, v, l, f_tt, f_ta, d_v);
-  return dopo_memo(c, stato_prima, x);
+  return c.dopo_memo(stato_prima, x);
 }
 
 esito_riga riga_abbattimento(contesto_lettura& c) {

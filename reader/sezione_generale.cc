@@ -2,6 +2,8 @@
 // route, the kilometric references, the scenery settings and the
 // signal-repetition stretch.
 
+#include <limits>
+
 #include "reader/gestori_righe.h"
 #include "reader/parole_chiave.h"
 #include "store/stato.h"
@@ -104,7 +106,11 @@ std::array<int, 3> progressive_ordina(scenario& s) {
     const progressiva& o = ordinata[static_cast<std::size_t>(n)];
     voce& v = s.voci[static_cast<std::size_t>(voce_progressiva_tre + n)];
     v.valore_a = o.p;
-    v.valore_b = o.f == 1 ? static_cast<std::int32_t>(std::int64_t{o.k} + 100) : o.k;
+    const std::int64_t chilometrica = o.f == 1 ? std::int64_t{o.k} + 100 : o.k;
+    if (chilometrica > std::numeric_limits<std::int32_t>::max())
+      throw guasto_lettura("the raised chainage " + std::to_string(chilometrica) +
+                           " does not fit 32 bits");
+    v.valore_b = static_cast<std::int32_t>(chilometrica);
     v.valore_c = o.f;
     provenienza[static_cast<std::size_t>(n)] = o.da;
   }

@@ -112,9 +112,10 @@ esito_riga riga_curva(contesto_lettura& c, const std::string& parola) {
   }
   if (contiene_senza_caso(parola, "s")) k = k * -1.0;
 
-  // A curve running past the last metre of the plan would draw outside it.
+  // A curve running past the last metre of the plan would draw outside it;
+  // on a plan that reaches metre 1000000 the counter limit stops it first.
   const std::int64_t fine_curva = std::int64_t{p} + lunghezza;
-  if (fine_curva > c.s.fine_profilo) {
+  if (fine_curva > c.s.fine_profilo && c.s.fine_profilo < ultimo_metro_calcolabile) {
     c.rifiuta(stato_fuori_percorso, p);
     return esito_riga::fine_ciclo;
   }

@@ -109,6 +109,8 @@ TEST(ElementiLinea, BoardStatuses) {
       {"board before the route", "indicatori_vmax, -100, 1, , , , , , ,\r\n", 15, -100, ""},
       {"board value beyond 16 bits", "indicatori_vmax, 500, 1700, , , , , , ,\r\n", 25, 0, ""},
       {"stripes beyond 16 bits", "indicatori_vmax, 500, 1, , , 4000, , , , 0\r\n", 25, 0, ""},
+      {"stripe product beyond 16 bits", "indicatori_vmax, 500, 1, , , 4000, , , , -8000\r\n", 25, 0,
+       ""},
   };
   for (const caso& c : casi) {
     lettura_prova esito = leggi_copioni(copione_linea(c.elementi), copione_treno());
@@ -116,6 +118,24 @@ TEST(ElementiLinea, BoardStatuses) {
     EXPECT_EQ(esito.s.posizione_errore, c.posizione) << c.nome;
     EXPECT_EQ(esito.file_rimasti, c.rimasti) << c.nome;
   }
+}
+
+TEST(ElementiLinea, BoardStatusIsRecordedOnceWithItsRow) {
+  scenario s = leggi_copioni(copione_linea("indicatori_vmax, 500, 1, , , , , , ,\r\n"
+                                           "indicatori_vmax, 510, 2, , , , , , ,\r\n"),
+                             copione_treno())
+                   .s;
+  ASSERT_EQ(s.stati_registrati.size(), 1u);
+  EXPECT_EQ(s.stati_registrati[0].luogo.riga, 5);
+  EXPECT_EQ(s.stati_registrati[0].posizione, 510);
+}
+
+TEST(ElementiLinea, BoardValueThatDoesNotFitLeavesTheFieldsBeforeIt) {
+  scenario s = leggi_copioni(copione_linea("indicatori_vmax, 500, 75, 2000, 80, 0, , , , 0\r\n"),
+                             copione_treno())
+                   .s;
+  EXPECT_EQ(s.codice_errore, 25);
+  EXPECT_EQ(descrivi_celle(s, 11, 11), "11:t6,1500,0,0,0");
 }
 
 TEST(ElementiLinea, BoardOrSignTakesAMountainMarker) {

@@ -46,6 +46,9 @@ TEST(LetturaLinea, StatusesAndTheFilesTheyLeave) {
       {"number too large", copione_linea("pendenza, 99999999999, 3\r\n"), 25, nessun_file},
       {"row cut short by the end",
        righe({"[generale]", "lunghezza percorso, 92000", "[x]", "pendenza, 100"}), 25, nessun_file},
+      {"raised chainage beyond 32 bits",
+       copione_linea("", 92000, "progressiva chilometrica uno, 100, 2147483600, 1\r\n"), 25,
+       nessun_file},
       {"clean script", copione_linea("pendenza, 0, 0\r\n"), 0, nessun_file},
   };
   for (const caso& c : casi) {

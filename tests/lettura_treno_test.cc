@@ -148,3 +148,25 @@ TEST(LetturaTreno, KeywordsMatchAnyCaseAndSectionHeadersMatchNothing) {
 
 }  // namespace
 }  // namespace compattatore
+
+#include "app/file_sicuro.h"
+#include "app/nomi_file.h"
+#include "reader/memorizza_dati.h"
+
+namespace compattatore {
+namespace {
+
+TEST(LetturaTreno, TrainScriptThatCannotBeReadTakesTheErrorExit) {
+  cartella_temporanea cartella;
+  scenario s;
+  s.nome_linea = "Linea";
+  s.numero_treno = "7";
+  sostituisci_file(file_script_linea(cartella.percorso(), s), copione_linea());
+  std::filesystem::create_directory(file_script_treno(cartella.percorso(), s));
+  memorizza_dati(s, cartella.percorso());
+  EXPECT_EQ(s.codice_errore, 25);
+  EXPECT_EQ(cartella.elenco(), "Linea_7-.txt") << "the folder in its place is left alone";
+}
+
+}  // namespace
+}  // namespace compattatore

@@ -151,6 +151,11 @@ TEST(RigaComando, EveryStatusNamesItsRow) {
         << "expected: " << atteso << "\ngot: " << prova.esito.errori;
     EXPECT_NE(prova.esito.errori.find("(status " + std::to_string(c.stato)), std::string::npos)
         << prova.esito.errori;
+    std::size_t errori = 0;
+    for (std::size_t at = 0; (at = prova.esito.errori.find(": error: ", at)) != std::string::npos;
+         ++at)
+      ++errori;
+    EXPECT_EQ(errori, 1u) << "one diagnostic per refused row:\n" << prova.esito.errori;
   }
 }
 

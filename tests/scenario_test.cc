@@ -21,9 +21,8 @@ TEST(Scenario, ResetClearsEveryItemRow) {
   for (const voce& v : s.voci) {
     EXPECT_EQ(v.testo, "");
     const std::array<std::int64_t, 15> numeri = {
-        v.categoria, v.valore_a, v.valore_b, v.valore_c, v.opzione, v.intero1, v.intero2,
-        v.intero3,   v.intero4,  v.intero5,  v.byte1,    v.byte2,   v.byte3,   v.byte4,
-        v.valore_d};
+        v.categoria, v.valore_a, v.valore_b, v.valore_c, v.opzione, v.intero1, v.intero2, v.intero3,
+        v.intero4,   v.intero5,  v.byte1,    v.byte2,    v.byte3,   v.byte4,   v.valore_d};
     EXPECT_EQ(numeri, (std::array<std::int64_t, 15>{}));
   }
 }
@@ -53,8 +52,8 @@ TEST(Scenario, RoundingHalvesToEven) {
   struct caso {
     double valore;
     std::int64_t atteso;
-  } casi[] = {{32.5, 32}, {33.5, 34}, {1125 / 50.0, 22}, {1175 / 50.0, 24}, {25 / 50.0, 0},
-              {75 / 50.0, 2}, {-0.5, 0}, {-1.5, -2}, {255.4, 255}};
+  } casi[] = {{32.5, 32},     {33.5, 34}, {1125 / 50.0, 22}, {1175 / 50.0, 24}, {25 / 50.0, 0},
+              {75 / 50.0, 2}, {-0.5, 0},  {-1.5, -2},        {255.4, 255}};
   for (const caso& c : casi) EXPECT_EQ(arrotonda(c.valore), c.atteso) << c.valore;
 }
 

@@ -141,9 +141,15 @@ TEST(Tracciato, CurveStatuses) {
   s = leggi_copioni(copione_linea("curvas4, 98800, 200\r\n"), copione_treno()).s;
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(s.profilo.at(99000, 0).tipo, tipo_valore::doppio);
-  // The counter may not pass metre 1000000.
-  s = leggi_copioni(copione_linea("curvas4, 999000, 1500\r\n", 1000000), copione_treno()).s;
-  EXPECT_EQ(s.codice_errore, 103);
+  // The counter may not pass metre 1000000, even for a curve that would
+  // also run past the end of the plan.
+  for (const char* curva : {"curvas4, 999000, 1500\r\n", "curvas4, 990000, 20000\r\n"}) {
+    lettura_prova esito = leggi_copioni(copione_linea(curva, 1000000), copione_treno());
+    EXPECT_EQ(esito.s.codice_errore, 103) << curva;
+    EXPECT_EQ(esito.file_rimasti, "Linea_7-.txt") << curva;
+    EXPECT_EQ(esito.s.profilo.at(1000000, 0).tipo, tipo_valore::doppio) << curva;
+    EXPECT_EQ(esito.s.profilo.at(1000001, 0).tipo, tipo_valore::vuoto) << curva;
+  }
 }
 
 TEST(Tracciato, CurvesIgnoredWithoutTrackPlan) {
