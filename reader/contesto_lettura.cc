@@ -1,5 +1,7 @@
 #include "reader/contesto_lettura.h"
 
+#include "store/stato.h"
+
 namespace compattatore {
 
 contesto_lettura::contesto_lettura(scenario& store, std::string nome, std::string contenuto)
@@ -9,6 +11,23 @@ const std::string& contesto_lettura::leggi_parola() {
   s.riga = campi.leggi_testo();
   luogo_riga = campi.luogo();
   return s.riga;
+}
+
+bool contesto_lettura::leggi_candidata() {
+  const std::string* riga = &leggi_parola();
+  if (campi.fine()) return false;
+  for (int n = 0; n < 2 && riga->find('-') != std::string::npos; ++n) {
+    riga = &leggi_parola();
+    if (campi.fine()) return false;
+  }
+  return true;
+}
+
+bool contesto_lettura::fuori_percorso(std::int32_t posizione, bool celle_nel_percorso,
+                                      std::int64_t margine) {
+  if (!oltre_percorso(s, posizione, margine) && celle_nel_percorso) return false;
+  rifiuta(stato_fuori_percorso, posizione);
+  return true;
 }
 
 void contesto_lettura::annota_luogo() {

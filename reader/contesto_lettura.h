@@ -51,6 +51,17 @@ struct contesto_lettura {
   // Reads the next candidate keyword field into riga and notes its place.
   const std::string& leggi_parola();
 
+  // The head of the row loops: reads the next candidate keyword field,
+  // passing over at most two fields that hold "-". False when the script
+  // ended with the field just read, which is then not acted on.
+  bool leggi_candidata();
+
+  // Refuses a row beyond the last route cell, or one whose cells would fall
+  // outside the route, with status 15: the rows of the script then end
+  // normally. True when refused.
+  bool fuori_percorso(std::int32_t posizione, bool celle_nel_percorso = true,
+                      std::int64_t margine = 100);
+
   // Records a status together with the row that caused it.
   void rifiuta(int codice);
   void rifiuta(int codice, std::int32_t posizione);
@@ -61,6 +72,21 @@ struct contesto_lettura {
   // slowdown): any status above 0 ends the reading, with this row's
   // position. A status left by an earlier row keeps that row's place.
   esito_riga dopo_memo(int stato_prima, std::int32_t posizione);
+};
+
+// The row tests made on one keyword field: every test that matches runs its
+// handler in turn, until one of them ends the reading.
+class prove_riga {
+ public:
+  template <typename Gestore>
+  prove_riga& se(bool corrisponde, Gestore gestore) {
+    if (esito_ == esito_riga::continua && corrisponde) esito_ = gestore();
+    return *this;
+  }
+  esito_riga esito() const { return esito_; }
+
+ private:
+  esito_riga esito_ = esito_riga::continua;
 };
 
 // Cell index of a position: p / 50 + scarto, computed in double, rounded.

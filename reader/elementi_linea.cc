@@ -22,14 +22,6 @@ std::int16_t valore_velocita(std::int32_t s, std::int32_t d, const char* nome) {
   return valore_16(arrotonda(static_cast<double>(std::int64_t{s} * 20) + d / 5.0), nome);
 }
 
-// Boards and signs take the cell after their position's; one before the
-// first cell is refused as outside the route, like one past the last.
-bool fuori_percorso(contesto_lettura& c, std::int32_t posizione, std::int64_t indice) {
-  if (!oltre_percorso(c.s, posizione) && c.s.cella_esiste(indice)) return false;
-  c.rifiuta(stato_fuori_percorso, posizione);
-  return true;
-}
-
 }  // namespace
 
 void memo_montagna(scenario& s, std::int32_t& inizio, std::int32_t& fine, std::int32_t& tipo) {
@@ -74,15 +66,12 @@ esito_riga riga_montagna(contesto_lettura& c) {
   std::int32_t inizio = c.campi.leggi_int32();
   std::int32_t fine = c.campi.leggi_int32();
   std::int32_t tipo = c.campi.leggi_int32();
-  if (oltre_percorso(c.s, inizio)) {
-    c.rifiuta(stato_fuori_percorso, inizio);
-    return esito_riga::fine_ciclo;
-  }
+  if (c.fuori_percorso(inizio)) return esito_riga::fine_ciclo;
   // A mountain may cover no cell at all; one that covers cells outside the
   // route is refused by the end that lies outside.
   std::int64_t prima = indice_cella(inizio), ultima = indice_cella(fine, -1.0);
   if (prima <= ultima && (!c.s.cella_esiste(prima) || !c.s.cella_esiste(ultima))) {
-    c.rifiuta(stato_fuori_percorso, c.s.cella_esiste(prima) ? fine : inizio);
+    c.fuori_percorso(c.s.cella_esiste(prima) ? fine : inizio, false);
     return esito_riga::fine_ciclo;
   }
   memo_montagna(c.s, inizio, fine, tipo);
@@ -95,7 +84,10 @@ esito_riga riga_indicatori(contesto_lettura& c) {
   std::int32_t vcs = c.campi.leggi_int32(), strisces = c.campi.leggi_int32();
   std::int32_t vad = c.campi.leggi_int32(), vbd = c.campi.leggi_int32();
   std::int32_t vcd = c.campi.leggi_int32(), strisced = c.campi.leggi_int32();
-  if (fuori_percorso(c, posizione, indice_cella(posizione, 1.0))) return esito_riga::fine_ciclo;
+  // Boards and signs take the cell after their position's; one before the
+  // first cell is refused like one past the last.
+  if (c.fuori_percorso(posizione, c.s.cella_esiste(indice_cella(posizione, 1.0))))
+    return esito_riga::fine_ciclo;
   // Only the low 16 bits of the stripe values are handed on.
   std::int16_t strisce_s = static_cast<std::int16_t>(strisces);
   std::int16_t strisce_d = static_cast<std::int16_t>(strisced);
@@ -108,7 +100,7 @@ esito_riga riga_cartello(contesto_lettura& c) {
   std::int32_t posizione = c.campi.leggi_int32();
   std::string testo = c.campi.leggi_testo();
   std::int64_t indice = indice_cella(posizione, 1.0);
-  if (fuori_percorso(c, posizione, indice)) return esito_riga::fine_ciclo;
+  if (c.fuori_percorso(posizione, c.s.cella_esiste(indice))) return esito_riga::fine_ciclo;
   cella& cl = c.s.cella_in(indice);
   if (!cella_libera(cl)) {
     c.rifiuta(stato_cartello_occupato, posizione);

@@ -37,10 +37,7 @@ esito_riga riga_stretto(contesto_lettura& c, std::int32_t& indice, std::int32_t&
                         std::int64_t ultima, std::uint8_t cella::*campo, Valore valore) {
   std::int32_t p = c.campi.leggi_int32();
   std::int32_t v = c.campi.leggi_int32();
-  if (oltre_percorso(c.s, p)) {
-    c.rifiuta(stato_fuori_percorso, p);
-    return esito_riga::fine_ciclo;
-  }
+  if (c.fuori_percorso(p)) return esito_riga::fine_ciclo;
   std::int64_t n = indice_cella(p);
   if (n > 0)
     riempi(indice, n, ultima, [&](std::int32_t i) { c.s.cella_in(i).*campo = valore(precedente); });

@@ -77,25 +77,17 @@ bool leggi_sezione_generale(lettura& l, std::array<luogo_campo, 3>& luoghi_progr
 
 // The feature rows, to the end of the script or to a row beyond the route.
 esito_riga leggi_elementi(contesto_lettura& c) {
-  while (!c.campi.fine()) {
-    const std::string* riga = &c.leggi_parola();
-    if (c.campi.fine()) return esito_riga::fine_ciclo;
-    for (int n = 0; n < 2 && contiene(*riga, "-"); ++n) {
-      riga = &c.leggi_parola();
-      if (c.campi.fine()) return esito_riga::fine_ciclo;
-    }
-    const std::string parola = *riga;
-    esito_riga esito = esito_riga::continua;
-    auto prova = [&](bool corrisponde, auto gestore) {
-      if (esito == esito_riga::continua && corrisponde) esito = gestore();
-    };
-    prova(contiene_senza_caso(parola, "pendenza"), [&] { return riga_pendenza(c); });
-    prova(contiene_senza_caso(parola, "curva") && c.s.con_profilo != 0,
-          [&] { return riga_curva(c, parola); });
-    prova(contiene_senza_caso(parola, "montagna"), [&] { return riga_montagna(c); });
-    prova(contiene_senza_caso(parola, "indicatori_v"), [&] { return riga_indicatori(c); });
-    prova(contiene_senza_caso(parola, "cartello") && contiene_senza_caso(parola, "indicat"),
-          [&] { return riga_cartello(c); });
+  while (!c.campi.fine() && c.leggi_candidata()) {
+    const std::string parola = c.s.riga;
+    auto ha = [&](const char* chiave) { return contiene_senza_caso(parola, chiave); };
+    esito_riga esito =
+        prove_riga()
+            .se(ha("pendenza"), [&] { return riga_pendenza(c); })
+            .se(ha("curva") && c.s.con_profilo != 0, [&] { return riga_curva(c, parola); })
+            .se(ha("montagna"), [&] { return riga_montagna(c); })
+            .se(ha("indicatori_v"), [&] { return riga_indicatori(c); })
+            .se(ha("cartello") && ha("indicat"), [&] { return riga_cartello(c); })
+            .esito();
     if (esito != esito_riga::continua) return esito;
   }
   return esito_riga::fine_ciclo;
@@ -155,44 +147,34 @@ bool leggi_linea(lettura& l) {
 
 // The rows of the train script, to its end or to a refused row.
 esito_riga leggi_righe_treno(contesto_lettura& c) {
-  while (!c.campi.fine()) {
-    const std::string* riga = &c.leggi_parola();
-    if (c.campi.fine()) return esito_riga::fine_ciclo;
-    for (int n = 0; n < 2 && contiene(*riga, "-"); ++n) {
-      riga = &c.leggi_parola();
-      if (c.campi.fine()) return esito_riga::fine_ciclo;
-    }
-    const std::string parola = *riga;
+  while (!c.campi.fine() && c.leggi_candidata()) {
+    const std::string parola = c.s.riga;
     auto ha = [&](const char* chiave) { return contiene_senza_caso(parola, chiave); };
-    esito_riga esito = esito_riga::continua;
-    auto prova = [&](bool corrisponde, auto gestore) {
-      if (esito == esito_riga::continua && corrisponde) esito = gestore();
+    voce& totali = c.s.voci[voce_totali];
+    voce& treno = c.s.voci[voce_treno];
+    auto leggi = [&](auto& campo, auto leggi_numero) {
+      campo = (c.campi.*leggi_numero)();
+      return esito_riga::continua;
     };
-    prova(ha("frenata") && ha("massa"), [&] {
-      c.s.voci[voce_totali].valore_a = c.campi.leggi_int32();
-      return esito_riga::continua;
-    });
-    prova(ha("vetture"), [&] {
-      c.s.voci[voce_totali].valore_c = c.campi.leggi_int32();
-      return esito_riga::continua;
-    });
-    prova(ha("velocit"), [&] { return riga_velocita(c); });
-    prova(ha("aderenza"), [&] { return riga_aderenza(c); });
-    prova(ha("orologio"), [&] {
-      voce& treno = c.s.voci[voce_treno];
-      treno.intero3 = c.campi.leggi_int16();
-      treno.intero4 = c.campi.leggi_int16();
-      treno.intero5 = c.campi.leggi_int16();
-      return esito_riga::continua;
-    });
-    prova(ha("sabbia"), [&] {
-      c.s.voci[voce_treno].intero1 = c.campi.leggi_int16();
-      return esito_riga::continua;
-    });
-    prova(ha("segnale"), [&] { return riga_segnale(c); });
-    prova(ha("rallentamento"), [&] { return riga_rallentamento(c); });
-    prova(ha("abbattimento"), [&] { return riga_abbattimento(c); });
-    prova(ha("stazione"), [&] { return riga_stazione(c); });
+    esito_riga esito =
+        prove_riga()
+            .se(ha("frenata") && ha("massa"),
+                [&] { return leggi(totali.valore_a, &lettore_campi::leggi_int32); })
+            .se(ha("vetture"), [&] { return leggi(totali.valore_c, &lettore_campi::leggi_int32); })
+            .se(ha("velocit"), [&] { return riga_velocita(c); })
+            .se(ha("aderenza"), [&] { return riga_aderenza(c); })
+            .se(ha("orologio"),
+                [&] {
+                  leggi(treno.intero3, &lettore_campi::leggi_int16);
+                  leggi(treno.intero4, &lettore_campi::leggi_int16);
+                  return leggi(treno.intero5, &lettore_campi::leggi_int16);
+                })
+            .se(ha("sabbia"), [&] { return leggi(treno.intero1, &lettore_campi::leggi_int16); })
+            .se(ha("segnale"), [&] { return riga_segnale(c); })
+            .se(ha("rallentamento"), [&] { return riga_rallentamento(c); })
+            .se(ha("abbattimento"), [&] { return riga_abbattimento(c); })
+            .se(ha("stazione"), [&] { return riga_stazione(c); })
+            .esito();
     if (esito != esito_riga::continua) return esito;
   }
   return esito_riga::fine_ciclo;

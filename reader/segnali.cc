@@ -22,13 +22,6 @@ bool celle_libere(const scenario& s, std::initializer_list<std::int64_t> indici)
 
 // A row the reader stored or refused through an operation: the operation
 // leaves the status, the row adds its place.
-// Rows whose cells would lie outside the route are refused like rows
-// beyond it.
-esito_riga fuori_percorso(contesto_lettura& c, std::int32_t posizione) {
-  c.rifiuta(stato_fuori_percorso, posizione);
-  return esito_riga::fine_ciclo;
-}
-
 }  // namespace
 
 void memo_segnale(scenario& s, std::int32_t posizione, std::int32_t& sx, std::int32_t& s1,
@@ -109,8 +102,8 @@ esito_riga riga_segnale(contesto_lettura& c) {
   std::int32_t colonne[11];
   for (std::int32_t& colonna : colonne) colonna = c.campi.leggi_int32();
   auto& [posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo] = colonne;
-  if (oltre_percorso(c.s, posizione) || !c.s.cella_esiste(indice_cella(posizione, 1.0)))
-    return fuori_percorso(c, posizione);
+  if (c.fuori_percorso(posizione, c.s.cella_esiste(indice_cella(posizione, 1.0))))
+    return esito_riga::fine_ciclo;
   const int stato_prima = c.s.codice_errore;
   memo_segnale(c.s, posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo);
   return c.dopo_memo(stato_prima, posizione);
@@ -122,9 +115,9 @@ esito_riga riga_rallentamento(contesto_lettura& c) {
   auto& [x, v, l, f_tt, f_ta, d_v] = colonne;
   // Only the start is tested against the end of the route; the end and the
   // start must also fall on route cells, or the slowdown is refused whole.
-  if (oltre_percorso(c.s, x) || !c.s.cella_esiste(indice_cella(x, 1.0)) ||
-      !c.s.cella_esiste(indice_cella(std::int64_t{x} + l, 1.0)))
-    return fuori_percorso(c, x);
+  if (c.fuori_percorso(x, c.s.cella_esiste(indice_cella(x, 1.0)) &&
+                              c.s.cella_esiste(indice_cella(std::int64_t{x} + l, 1.0))))
+    return esito_riga::fine_ciclo;
   const int stato_prima = c.s.codice_errore;
   memo_rallentamento(c.s, x, v, l, f_tt, f_ta, d_v);
   return c.dopo_memo(stato_prima, x);
@@ -134,7 +127,7 @@ esito_riga riga_abbattimento(contesto_lettura& c) {
   std::int32_t p = c.campi.leggi_int32();
   std::int32_t a = c.campi.leggi_int32();
   const std::int64_t indice = indice_cella(p);
-  if (oltre_percorso(c.s, p) || !c.s.cella_esiste(indice)) return fuori_percorso(c, p);
+  if (c.fuori_percorso(p, c.s.cella_esiste(indice))) return esito_riga::fine_ciclo;
   cella& cl = c.s.cella_in(indice);
   if (!cella_libera(cl)) {
     c.rifiuta(stato_abbattimento_occupato, p);

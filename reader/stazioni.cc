@@ -72,10 +72,7 @@ esito_riga riga_stazione(contesto_lettura& c) {
   voce& v = s.voci[static_cast<std::size_t>(k)];
   const std::int32_t p = c.campi.leggi_int32();
   v.valore_c = p;
-  if (oltre_percorso(s, p, 800)) {
-    c.rifiuta(stato_fuori_percorso, p);
-    return esito_riga::fine_ciclo;
-  }
+  if (c.fuori_percorso(p, true, 800)) return esito_riga::fine_ciclo;
   if (p % 50 != 0) {
     c.rifiuta(stato_stazione_non_multipla, p);
     return esito_riga::fine_lettura;

@@ -73,10 +73,7 @@ void inizia_tracciato(contesto_lettura& c) {
 esito_riga riga_pendenza(contesto_lettura& c) {
   std::int32_t p = c.campi.leggi_int32();
   std::int32_t g = c.campi.leggi_int32();
-  if (oltre_percorso(c.s, p)) {
-    c.rifiuta(stato_fuori_percorso, p);
-    return esito_riga::fine_ciclo;
-  }
+  if (c.fuori_percorso(p)) return esito_riga::fine_ciclo;
   std::int64_t n = indice_cella(p);
   if (n > 0) {
     do {
@@ -95,10 +92,7 @@ esito_riga riga_pendenza(contesto_lettura& c) {
 esito_riga riga_curva(contesto_lettura& c, const std::string& parola) {
   std::int32_t p = c.campi.leggi_int32();
   std::int32_t lunghezza = c.campi.leggi_int32();
-  if (oltre_percorso(c.s, p)) {
-    c.rifiuta(stato_fuori_percorso, p);
-    return esito_riga::fine_ciclo;
-  }
+  if (c.fuori_percorso(p)) return esito_riga::fine_ciclo;
   double k = 0.0;
   for (const auto& classe : classi_curva) {
     if (contiene(parola, classe.cifra)) {
