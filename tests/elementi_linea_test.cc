@@ -7,20 +7,6 @@
 namespace compattatore {
 namespace {
 
-// "first-last:type" runs of tipo_montagna over cells da..a, zero runs left out.
-std::string montagne(const scenario& s, int da, int a) {
-  std::string testo;
-  int inizio = da;
-  for (int i = da; i <= a; ++i) {
-    if (i < a && s.cella_in(i + 1).tipo_montagna == s.cella_in(i).tipo_montagna) continue;
-    if (s.cella_in(i).tipo_montagna != 0)
-      testo += (testo.empty() ? "" : " ") + std::to_string(inizio) + "-" + std::to_string(i) + ":" +
-               std::to_string(s.cella_in(i).tipo_montagna);
-    inizio = i + 1;
-  }
-  return testo;
-}
-
 std::string segni(const scenario& s, int da, int a) {
   std::string testo;
   for (int i = da; i <= a; ++i)
@@ -36,7 +22,9 @@ TEST(ElementiLinea, BuiltInMountains) {
   scenario s = leggi_copioni(copione_linea(elementi), copione_treno()).s;
   EXPECT_EQ(s.codice_errore, 0);
   EXPECT_EQ(s.numero_montagne, 5);
-  EXPECT_EQ(montagne(s, 0, 1980), "20-29:2 692-705:1 848-867:2 1552-1631:2 1688-1732:1");
+  EXPECT_EQ(tratti(s, &cella::tipo_montagna, 0, 1980),
+            "0-19:0 20-29:2 30-691:0 692-705:1 706-847:0 848-867:2 868-1551:0 "
+            "1552-1631:2 1632-1687:0 1688-1732:1 1733-1980:0");
   EXPECT_EQ(segni(s, 0, 1980),
             "23 27 851 855 859 863 867 1691 1695 1699 1703 1707 1711 1715 1719 1723 1727 1731");
   EXPECT_EQ(s.inizio_montagna[5], 84400);
@@ -49,16 +37,16 @@ TEST(ElementiLinea, MountainsCloseTogetherJoin) {
       leggi_copioni(copione_linea("montagna, 1000, 1500, 2\r\nmontagna, 1650, 2000, 14\r\n"),
                     copione_treno())
           .s;
-  EXPECT_EQ(montagne(s, 0, 100), "20-29:2 33-39:3");
+  EXPECT_EQ(tratti(s, &cella::tipo_montagna, 0, 100), "0-19:0 20-29:2 30-32:0 33-39:3 40-100:0");
   EXPECT_EQ(segni(s, 0, 100), "36") << "a joined mountain keeps its markers";
   s = leggi_copioni(copione_linea("montagna, 1000, 1500, 2\r\nmontagna, 1651, 2000, 4\r\n"),
                     copione_treno())
           .s;
-  EXPECT_EQ(montagne(s, 0, 100), "20-29:2 33-39:4");
+  EXPECT_EQ(tratti(s, &cella::tipo_montagna, 0, 100), "0-19:0 20-29:2 30-32:0 33-39:4 40-100:0");
   // A mountain covering no cell is still counted.
   s = leggi_copioni(copione_linea("montagna, 1000, 1000, 2\r\n"), copione_treno()).s;
   EXPECT_EQ(s.numero_montagne, 1);
-  EXPECT_EQ(montagne(s, 0, 100), "");
+  EXPECT_EQ(tratti(s, &cella::tipo_montagna, 0, 100), "0-100:0");
 }
 
 TEST(ElementiLinea, MountainsOutsideTheRouteOrTooMany) {

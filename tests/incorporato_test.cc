@@ -8,6 +8,7 @@
 #include "app/compattazione.h"
 #include "scripts/copioni.h"
 #include "tests/cartella_temporanea.h"
+#include "tests/lettura_copioni.h"
 
 namespace compattatore {
 namespace {
@@ -27,19 +28,6 @@ class Incorporato : public testing::Test {
   static void TearDownTestSuite() { delete s_; }
 
   static const cella& c(int i) { return s_->cella_in(i); }
-
-  // "first-last:value" runs of one cell field over cells da..a.
-  static std::string tratti(std::uint8_t cella::*campo, int da, int a) {
-    std::string testo;
-    int inizio = da;
-    for (int i = da; i <= a; ++i) {
-      if (i < a && c(i + 1).*campo == c(i).*campo) continue;
-      testo += (testo.empty() ? "" : " ") + std::to_string(inizio) + "-" + std::to_string(i) + ":" +
-               std::to_string(c(i).*campo);
-      inizio = i + 1;
-    }
-    return testo;
-  }
 
   static scenario* s_;
   static esito_compattazione esito_;
@@ -97,18 +85,18 @@ TEST_F(Incorporato, SizesAndTrackPlan) {
 }
 
 TEST_F(Incorporato, GradientsSpeedsAndAdhesion) {
-  EXPECT_EQ(tratti(&cella::pendenza, 1500, 1980), "1500-1564:87 1565-1977:100 1978-1980:0");
+  EXPECT_EQ(tratti(*s_, &cella::pendenza, 1500, 1980), "1500-1564:87 1565-1977:100 1978-1980:0");
   EXPECT_EQ(c(368).pendenza, 115) << "15 from 18400";
   EXPECT_EQ(c(396).pendenza, 87) << "-13 from 19800";
-  EXPECT_EQ(tratti(&cella::velocita_limite, 0, 117), "0-31:16 32-117:17");
-  EXPECT_EQ(tratti(&cella::velocita_limite, 1355, 1980), "1355-1977:17 1978-1980:0");
-  EXPECT_EQ(tratti(&cella::aderenza, 0, 1980),
+  EXPECT_EQ(tratti(*s_, &cella::velocita_limite, 0, 117), "0-31:16 32-117:17");
+  EXPECT_EQ(tratti(*s_, &cella::velocita_limite, 1355, 1980), "1355-1977:17 1978-1980:0");
+  EXPECT_EQ(tratti(*s_, &cella::aderenza, 0, 1980),
             "0-305:100 306-365:81 366-385:75 386-1977:100 1978-1980:0");
 }
 
 TEST_F(Incorporato, MountainsAndBoards) {
-  EXPECT_EQ(tratti(&cella::tipo_montagna, 15, 35), "15-19:0 20-29:2 30-35:0");
-  EXPECT_EQ(tratti(&cella::tipo_montagna, 1685, 1735), "1685-1687:0 1688-1732:1 1733-1735:0");
+  EXPECT_EQ(tratti(*s_, &cella::tipo_montagna, 15, 35), "15-19:0 20-29:2 30-35:0");
+  EXPECT_EQ(tratti(*s_, &cella::tipo_montagna, 1685, 1735), "1685-1687:0 1688-1732:1 1733-1735:0");
   struct tabella {
     int posizione, vas, vbs, vcs, vad, vbd, vcd;
   } tavole[] = {

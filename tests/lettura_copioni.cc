@@ -54,4 +54,16 @@ std::string descrivi_celle(const scenario& s, std::int64_t da, std::int64_t a) {
   return testo;
 }
 
+std::string tratti(const scenario& s, std::uint8_t cella::*campo, std::int64_t da, std::int64_t a) {
+  std::string testo;
+  std::int64_t inizio = da;
+  for (std::int64_t i = da; i <= a; ++i) {
+    if (i < a && s.cella_in(i + 1).*campo == s.cella_in(i).*campo) continue;
+    testo += (testo.empty() ? "" : " ") + std::to_string(inizio) + "-" + std::to_string(i) + ":" +
+             std::to_string(s.cella_in(i).*campo);
+    inizio = i + 1;
+  }
+  return testo;
+}
+
 }  // namespace compattatore

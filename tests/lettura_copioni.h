@@ -36,4 +36,8 @@ lettura_prova leggi_copioni(const std::optional<std::string>& linea,
 // where it is set) and "/p81" after an object for its marker.
 std::string descrivi_celle(const scenario& s, std::int64_t da, std::int64_t a);
 
+// "first-last:value" runs of one byte field of the cells da..a, for
+// comparisons of whole stretches: "0-31:16 32-117:17".
+std::string tratti(const scenario& s, std::uint8_t cella::*campo, std::int64_t da, std::int64_t a);
+
 }  // namespace compattatore

@@ -8,19 +8,6 @@
 namespace compattatore {
 namespace {
 
-// "first-last:value" runs of one cell field over cells da..a.
-std::string tratti(const scenario& s, std::uint8_t cella::*campo, int da, int a) {
-  std::string testo;
-  int inizio = da;
-  for (int i = da; i <= a; ++i) {
-    if (i < a && s.cella_in(i + 1).*campo == s.cella_in(i).*campo) continue;
-    testo += (testo.empty() ? "" : " ") + std::to_string(inizio) + "-" + std::to_string(i) + ":" +
-             std::to_string(s.cella_in(i).*campo);
-    inizio = i + 1;
-  }
-  return testo;
-}
-
 const std::string velocita_incorporate =
     righe({"velocita,       0,    80", "velocita,    1600,    85", "velocita,    5900,   105",
            "velocita,   10550,    90", "velocita,   24950,    95", "velocita,   34250,    75",

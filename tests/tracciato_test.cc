@@ -9,19 +9,6 @@
 namespace compattatore {
 namespace {
 
-// "first-last:value" runs of the gradient of cells da..a.
-std::string pendenze(const scenario& s, int da, int a) {
-  std::string testo;
-  int inizio = da;
-  for (int i = da; i <= a; ++i) {
-    if (i < a && s.cella_in(i + 1).pendenza == s.cella_in(i).pendenza) continue;
-    testo += (testo.empty() ? "" : " ") + std::to_string(inizio) + "-" + std::to_string(i) + ":" +
-             std::to_string(s.cella_in(i).pendenza);
-    inizio = i + 1;
-  }
-  return testo;
-}
-
 TEST(Tracciato, GradientFill) {
   struct caso {
     const char* nome;
@@ -44,7 +31,7 @@ TEST(Tracciato, GradientFill) {
   };
   for (const caso& c : casi) {
     scenario s = leggi_copioni(copione_linea(c.elementi), copione_treno()).s;
-    EXPECT_EQ(pendenze(s, 0, 1980), c.atteso) << c.nome;
+    EXPECT_EQ(tratti(s, &cella::pendenza, 0, 1980), c.atteso) << c.nome;
   }
 }
 
@@ -66,7 +53,7 @@ TEST(Tracciato, GradientRowsOutOfOrderStopAtTheLastCell) {
   scenario s = leggi_copioni(copione_linea(elementi), copione_treno()).s;
   EXPECT_EQ(s.codice_errore, 15);
   EXPECT_EQ(s.posizione_errore, 100);
-  EXPECT_EQ(pendenze(s, 1976, 1980), "1976-1977:100 1978-1978:101 1979-1980:102");
+  EXPECT_EQ(tratti(s, &cella::pendenza, 1976, 1980), "1976-1977:100 1978-1978:101 1979-1980:102");
 }
 
 TEST(Tracciato, StraightLine) {
