@@ -17,6 +17,7 @@ esito_compattazione memorizza_percorso(scenario& s, std::int32_t j,
   // A store used for an earlier compaction must not lend its route to this one.
   s.percorso.clear();
   s.profilo.libera();
+  s.numero_stazioni = 0;
 
   memorizza_dati(s, cartella_script);
   // Without route cells there is nothing to complete or write; the earlier

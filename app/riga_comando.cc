@@ -133,15 +133,6 @@ std::string conteggio(int quanti, const char* cosa) {
   return std::to_string(quanti) + " " + cosa + (quanti == 1 ? "" : "s");
 }
 
-int conta_stazioni(const scenario& s) {
-  int n = 0;
-  while (n + 1 < voce_primo_cartello && (s.voci[static_cast<std::size_t>(n + 1)].testo != "" ||
-                                         s.voci[static_cast<std::size_t>(n + 1)].valore_b != 0 ||
-                                         s.voci[static_cast<std::size_t>(n + 1)].categoria != 0))
-    ++n;
-  return n;
-}
-
 std::string avviso_fatale(int avviso) {
   const char* valore = avviso == avviso_marcatore_occupato ? "first" : "second";
   const char* uso = avviso == avviso_marcatore_occupato ? "route-cell marker" : "scenario code";
@@ -197,7 +188,7 @@ int compila(const std::vector<std::string>& argomenti, std::ostream& uscita, std
   for (const cella& c : s.percorso) segnali += c.tipo_cella == segnale;
   uscita << (s.codice_errore != 0 ? "compiled with errors: " : "compiled: ")
          << conteggio(static_cast<int>(s.percorso.size()), "cell") << ", "
-         << conteggio(conta_stazioni(s), "station") << ", " << conteggio(segnali, "signal")
+         << conteggio(s.numero_stazioni, "station") << ", " << conteggio(segnali, "signal")
          << "; wrote " << scritti << '\n';
   return s.codice_errore != 0 ? cli_riga_rifiutata : cli_riuscito;
 }

@@ -18,6 +18,7 @@ struct lettura {
   std::filesystem::path file_linea;
   std::filesystem::path file_treno;
   std::optional<contesto_lettura> aperto;
+  const std::filesystem::path* in_lettura = nullptr;  // the script being read, open or not
   // Where rows 81 to 83 were read from, once put in order.
   std::array<luogo_stato, 3> luoghi_progressive{};
 
@@ -108,6 +109,7 @@ void annota_progressive(lettura& l, const std::array<luogo_campo, 3>& luoghi) {
 // The line script. False when the reader has stopped.
 bool leggi_linea(lettura& l) {
   scenario& s = l.s;
+  l.in_lettura = &l.file_linea;
   std::optional<std::string> contenuto = leggi_file(l.file_linea);
   if (!contenuto) {
     s.registra_stato(stato_linea_mancante);
@@ -196,12 +198,11 @@ void controlla_progressive(lettura& l) {
 // The train script; its existence is not tested first, so a missing one
 // takes the error exit.
 void leggi_treno(lettura& l) {
-  std::optional<std::string> contenuto = leggi_file(l.file_treno);
-  if (!contenuto) {
-    l.aperto.reset();
-    throw guasto_lettura("the train script is missing");
-  }
   const std::int32_t voce_cartello = l.aperto->voce_cartello;
+  l.aperto.reset();
+  l.in_lettura = &l.file_treno;
+  std::optional<std::string> contenuto = leggi_file(l.file_treno);
+  if (!contenuto) throw guasto_lettura("the train script is missing");
   contesto_lettura& c = l.apri(l.file_treno, std::move(*contenuto));
   c.voce_cartello = voce_cartello;
 
@@ -238,9 +239,8 @@ void memorizza_dati(scenario& s, const std::filesystem::path& cartella) {
       if (lettura_fallita && !lettura_fallita->oltre_fine())
         l.aperto->luogo_riga = lettura_fallita->luogo();
       l.aperto->annota_luogo();
-    } else {
-      // Only the train script fails before it is open.
-      s.luogo_errore().file = l.file_treno.filename().string();
+    } else if (l.in_lettura) {
+      s.luogo_errore().file = l.in_lettura->filename().string();
     }
     s.luogo_errore().dettaglio = guasto.what();
   }

@@ -113,6 +113,7 @@ esito_riga riga_stazione(contesto_lettura& c) {
     c.rifiuta(stato_stazione_vicina, p);
     return esito_riga::fine_lettura;
   }
+  s.numero_stazioni = k;
   c.contatore_stazioni = k + 1;
   if (c.contatore_stazioni >= c.voce_cartello) {
     c.rifiuta(stato_stazioni_troppe);

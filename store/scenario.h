@@ -49,6 +49,7 @@ struct scenario {
   std::array<std::int32_t, massimo_montagne + 1> inizio_montagna{};
   std::array<std::int32_t, massimo_montagne + 1> fine_montagna{};
   std::int32_t numero_montagne = 0;
+  std::int32_t numero_stazioni = 0;  // station rows accepted, in item rows 1 upward
 
   std::int32_t fine_profilo = 0;
   std::int32_t fine_percorso = 0;

@@ -155,6 +155,7 @@ TEST_F(Incorporato, NoObjectReplacedAnother) {
   for (const cella& cl : s_->percorso) ++conta[cl.tipo_cella];
   // 48 signals, 17 stop points (stations below type 25), 18 boards and the
   // 18 markers of the two mountains with markers; nothing else.
+  EXPECT_EQ(s_->numero_stazioni, 30);
   EXPECT_EQ(conta[segnale], 48);
   EXPECT_EQ(conta[fermata], 17);
   EXPECT_EQ(conta[indicatore_velocita], 18);
