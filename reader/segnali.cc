@@ -20,8 +20,6 @@ bool celle_libere(const scenario& s, std::initializer_list<std::int64_t> indici)
   return true;
 }
 
-// A row the reader stored or refused through an operation: the operation
-// leaves the status, the row adds its place.
 }  // namespace
 
 void memo_segnale(scenario& s, std::int32_t posizione, std::int32_t& sx, std::int32_t& s1,
