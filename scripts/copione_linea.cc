@@ -60,8 +60,7 @@ tabella_righe righe_linea() {
       "curvas2,  37600,  1000",
       "curvad4,  39100,  400",
       "curvas4,  40300,  450",
-      // The second summit, 75 km/h from 42400 to 44650: reverse curves of 333 to 500
-      // m.
+      // The second summit, 75 km/h from 42400 to 44650: reverse curves of 333-500 m.
       "curvad5,  41700,  300",
       "curvas6,  42200,  250",
       "curvad6,  42600,  200",
