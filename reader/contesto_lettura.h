@@ -89,6 +89,20 @@ class prove_riga {
   esito_riga esito_ = esito_riga::continua;
 };
 
+// The fill of a stretch attribute (gradient, speed limit, adhesion): writes
+// the cells from the fill index on, up to the cell before `fino_a` but at
+// least one, advancing the index. It never writes past cell `ultima`: false
+// when it had to stop there.
+template <typename Scrivi>
+bool riempi_celle(std::int32_t& indice, std::int64_t fino_a, std::int64_t ultima, Scrivi scrivi) {
+  do {
+    if (indice > ultima) return false;
+    scrivi(indice);
+    ++indice;
+  } while (indice < fino_a);
+  return true;
+}
+
 // Cell index of a position: p / 50 + scarto, computed in double, rounded.
 std::int64_t indice_cella(std::int64_t posizione, double scarto = 0.0);
 

@@ -21,17 +21,6 @@ std::uint8_t valore_aderenza(std::int32_t aderenza) {
   return static_cast<std::uint8_t>(aderenza);
 }
 
-// Writes the value of the previous row into the cells from the fill point
-// on, up to the cell before n, at least one cell. The fill stops at `ultima`.
-template <typename Scrivi>
-void riempi(std::int32_t& indice, std::int64_t n, std::int64_t ultima, Scrivi scrivi) {
-  do {
-    if (indice > ultima) return;
-    scrivi(indice);
-    ++indice;
-  } while (indice < n);
-}
-
 template <typename Valore>
 esito_riga riga_stretto(contesto_lettura& c, std::int32_t& indice, std::int32_t& precedente,
                         std::int64_t ultima, std::uint8_t cella::*campo, Valore valore) {
@@ -40,7 +29,8 @@ esito_riga riga_stretto(contesto_lettura& c, std::int32_t& indice, std::int32_t&
   if (c.fuori_percorso(p)) return esito_riga::fine_ciclo;
   std::int64_t n = indice_cella(p);
   if (n > 0)
-    riempi(indice, n, ultima, [&](std::int32_t i) { c.s.cella_in(i).*campo = valore(precedente); });
+    riempi_celle(indice, n, ultima,
+                 [&](std::int32_t i) { c.s.cella_in(i).*campo = valore(precedente); });
   precedente = v;
   return esito_riga::continua;
 }
@@ -61,11 +51,12 @@ esito_riga riga_aderenza(contesto_lettura& c) {
 void completa_treno(contesto_lettura& c) {
   scenario& s = c.s;
   const std::int64_t coda = std::int64_t{s.fine_percorso} - 2;
-  riempi(c.indice_velocita, coda, s.fine_percorso, [&](std::int32_t i) {
+  riempi_celle(c.indice_velocita, coda, s.fine_percorso, [&](std::int32_t i) {
     s.cella_in(i).velocita_limite = valore_velocita(c.velocita_precedente);
   });
-  riempi(c.indice_aderenza, coda, s.fine_percorso,
-         [&](std::int32_t i) { s.cella_in(i).aderenza = valore_aderenza(c.aderenza_precedente); });
+  riempi_celle(c.indice_aderenza, coda, s.fine_percorso, [&](std::int32_t i) {
+    s.cella_in(i).aderenza = valore_aderenza(c.aderenza_precedente);
+  });
 }
 
 }  // namespace compattatore

@@ -12,14 +12,12 @@ namespace {
 
 constexpr std::int32_t ultimo_metro_calcolabile = 1000000;
 
-// Writes one cell's gradient at the fill index and advances it.
-// False when the fill has run past the last cell.
-bool scrivi_pendenza(contesto_lettura& c) {
-  if (!c.s.cella_esiste(c.indice_pendenza)) return false;
-  c.s.cella_in(c.indice_pendenza).pendenza =
-      static_cast<std::uint8_t>(std::int64_t{c.pendenza_precedente} + 100);
-  ++c.indice_pendenza;
-  return true;
+// Gradient plus 100, in one byte, for the cells of the previous row's
+// stretch; false when the fill ran past the last cell.
+bool riempi_pendenze(contesto_lettura& c, std::int64_t fino_a) {
+  return riempi_celle(c.indice_pendenza, fino_a, c.s.fine_percorso, [&](std::int32_t i) {
+    c.s.cella_in(i).pendenza = static_cast<std::uint8_t>(std::int64_t{c.pendenza_precedente} + 100);
+  });
 }
 
 // Point j continues the last step, turned by k radians per metre (0 on a
@@ -75,15 +73,11 @@ esito_riga riga_pendenza(contesto_lettura& c) {
   std::int32_t g = c.campi.leggi_int32();
   if (c.fuori_percorso(p)) return esito_riga::fine_ciclo;
   std::int64_t n = indice_cella(p);
-  if (n > 0) {
-    do {
-      // Rows out of order push the fill on by a cell each; past the last
-      // cell the row is refused like any row beyond the route.
-      if (!scrivi_pendenza(c)) {
-        c.rifiuta(stato_fuori_percorso, p);
-        return esito_riga::fine_ciclo;
-      }
-    } while (c.indice_pendenza < n);
+  // Rows out of order push the fill on by a cell each; past the last cell
+  // the row is refused like any row beyond the route.
+  if (n > 0 && !riempi_pendenze(c, n)) {
+    c.rifiuta(stato_fuori_percorso, p);
+    return esito_riga::fine_ciclo;
   }
   c.pendenza_precedente = g;
   return esito_riga::continua;
@@ -121,9 +115,7 @@ esito_riga riga_curva(contesto_lettura& c, const std::string& parola) {
 }
 
 void completa_tracciato(contesto_lettura& c) {
-  do {
-    if (!scrivi_pendenza(c)) break;
-  } while (c.indice_pendenza < c.s.fine_percorso - 2);
+  riempi_pendenze(c, std::int64_t{c.s.fine_percorso} - 2);
   if (c.s.con_profilo == 0 || !c.s.profilo.allocato()) return;
   while (c.contatore_metri <= c.s.fine_profilo - 2) {
     prossimo_punto(c.s.profilo, c.contatore_metri, 0.0);
