@@ -1,14 +1,11 @@
 #include "app/riga_comando.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <map>
 #include <optional>
 #include <ostream>
 
+#include "app/cartella_lavoro.h"
 #include "app/compattazione.h"
 #include "app/diagnostica.h"
 #include "app/file_sicuro.h"
@@ -102,27 +99,6 @@ void crea_cartella(const std::filesystem::path& cartella) {
                       ec ? ec.message() : "a file of that name is in the way");
 }
 
-// A private folder for the reader, which deletes the scripts it reads: the
-// author's own files are only ever copied into it.
-class cartella_lavoro {
- public:
-  cartella_lavoro() {
-    std::string modello =
-        (std::filesystem::temp_directory_path() / "compattatore-cli-XXXXXX").string();
-    if (::mkdtemp(modello.data()) == nullptr)
-      throw errore_file(modello, "create the work folder", std::strerror(errno));
-    percorso_ = modello;
-  }
-  ~cartella_lavoro() {
-    std::error_code ec;
-    std::filesystem::remove_all(percorso_, ec);
-  }
-  const std::filesystem::path& percorso() const { return percorso_; }
-
- private:
-  std::filesystem::path percorso_;
-};
-
 std::string leggi_copione(const std::string& file) {
   std::optional<std::string> contenuto = leggi_file(file);
   if (!contenuto) throw errore_file(file, "read", "no such file");
@@ -156,7 +132,9 @@ int compila(const std::vector<std::string>& argomenti, std::ostream& uscita, std
   const std::string testo_treno = leggi_copione(treno);
   crea_cartella(uscita_dati);
 
-  cartella_lavoro lavoro;
+  // The reader deletes the scripts it reads: the author's own files are only
+  // ever copied into a private folder for it.
+  cartella_lavoro lavoro("compattatore-cli-");
   sostituisci_file(file_script_linea(lavoro.percorso(), s), testo_linea);
   sostituisci_file(file_script_treno(lavoro.percorso(), s), testo_treno);
   const std::int32_t j = o.segnali.count("--no-track-plan") ? 0 : 1;
